@@ -1,0 +1,48 @@
+// The .lum profile format, in both its versions. The same bytes serve saved
+// files, undo snapshots and the file handed to the sibling program.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+#include <string_view>
+#include <vector>
+
+#include "document/archive.h"
+
+namespace orvanel {
+
+inline constexpr std::string_view kMagicCurrent = "VOLDERAK";
+inline constexpr std::string_view kMagicOlder = "TAVRINV1.2";
+
+// The stream does not start with either magic string.
+class NotAProfileFile : public std::runtime_error {
+public:
+    NotAProfileFile() : std::runtime_error("not a profile file") {}
+};
+
+struct PointRecord {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    bool bSelected = false;
+    bool bAnchor = false;
+    friend bool operator==(const PointRecord&, const PointRecord&) = default;
+};
+
+// A profile as read from a stream, before it replaces the document's: a load
+// that fails part-way must leave the open profile as it was.
+struct ProfileData {
+    enum class Version { Current, Older };
+    Version version = Version::Current;
+    bool bClosed = false;
+    std::optional<std::int32_t> editorSteps;  // the older version has none
+    std::optional<bool> flipNormals;          // nor this
+    std::vector<PointRecord> points;
+};
+
+// Reads and checks a whole profile. Throws NotAProfileFile, CArchiveException
+// or CFileException. The result keeps the document's rules: a negative
+// coordinate reads as 0 and a closed flag needs three points.
+ProfileData ReadProfile(CArchive& ar);
+
+}  // namespace orvanel
