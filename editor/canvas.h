@@ -1,0 +1,57 @@
+// The 2D drawing calls the editor's pictures are made of. The core issues them;
+// a wxDC adapter draws them on screen and on paper, tests record them.
+#pragma once
+
+#include <cstdint>
+
+namespace orvanel {
+
+// A colour as the program stores it: 0x00BBGGRR.
+using Colour = std::uint32_t;
+
+constexpr Colour Rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
+    return Colour{r} | Colour{g} << 8 | Colour{b} << 16;
+}
+constexpr std::uint8_t RedOf(Colour c) { return c & 0xFF; }
+constexpr std::uint8_t GreenOf(Colour c) { return (c >> 8) & 0xFF; }
+constexpr std::uint8_t BlueOf(Colour c) { return (c >> 16) & 0xFF; }
+
+enum class PenStyle { Solid, Dot, Null };
+
+struct Pen {
+    PenStyle style = PenStyle::Solid;
+    int width = 1;  // pixels; 0 draws one pixel wide, as 1 does
+    Colour colour = 0;
+    friend bool operator==(const Pen&, const Pen&) = default;
+};
+
+struct Brush {
+    bool hollow = false;
+    Colour colour = 0;
+    friend bool operator==(const Brush&, const Brush&) = default;
+};
+
+inline constexpr Pen kBlackPen{PenStyle::Solid, 1, 0x000000};
+inline constexpr Pen kWhitePen{PenStyle::Solid, 1, 0xFFFFFF};
+inline constexpr Pen kNullPen{PenStyle::Null, 1, 0};
+inline constexpr Brush kBlackBrush{false, 0x000000};
+inline constexpr Brush kWhiteBrush{false, 0xFFFFFF};
+inline constexpr Brush kGrayBrush{false, 0x808080};
+inline constexpr Brush kHollowBrush{true, 0};
+
+class Canvas {
+public:
+    virtual ~Canvas() = default;
+    virtual void SelectPen(const Pen& pen) = 0;
+    virtual void SelectBrush(const Brush& brush) = 0;
+    // The colour of the gaps of dotted lines.
+    virtual void SetBackgroundColour(Colour colour) = 0;
+    virtual void MoveTo(int x, int y) = 0;
+    // A line from the current position, which then moves to (x, y). As on
+    // every raster device of the program, the end point itself is not drawn.
+    virtual void LineTo(int x, int y) = 0;
+    // Outlined with the pen and filled with the brush, in the bounding box.
+    virtual void Ellipse(int left, int top, int right, int bottom) = 0;
+};
+
+}  // namespace orvanel
