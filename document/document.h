@@ -24,7 +24,7 @@ class PhotoImage {
 public:
     virtual ~PhotoImage() = default;
     virtual bool IsLoaded() const = 0;
-    virtual int Width() const = 0;   // pixels at 96 dpi
+    virtual int Width() const = 0;  // pixels at 96 dpi
     virtual int Height() const = 0;
 };
 

@@ -10,7 +10,7 @@ struct ProfilePoint {
     std::int32_t x = 0;  // editor units; 0 is the lathe axis; never negative
     std::int32_t y = 0;  // editor units, growing downwards; never negative
     bool bSelected = false;
-    bool bAnchor = false;  // the curve turns into straight chords here
+    bool bAnchor = false;                 // the curve turns into straight chords here
     std::unique_ptr<ProfilePoint> pNext;  // owns the rest of the list
     ProfilePoint* pPrev = nullptr;
 

@@ -12,9 +12,7 @@ namespace orvanel {
 
 namespace {
 
-std::string Describe(const std::string& what, int err) {
-    return what + ": " + std::strerror(err);
-}
+std::string Describe(const std::string& what, int err) { return what + ": " + std::strerror(err); }
 
 // Rename replaces a symbolic link itself; the user means the file it names.
 std::filesystem::path ResolveTarget(const std::filesystem::path& target) {
@@ -48,8 +46,7 @@ CSafeFileWriter::CSafeFileWriter(const std::filesystem::path& target)
     // Keep the permissions of the file being replaced; a new file gets the
     // usual ones rather than mkstemp's private 0600.
     struct stat st {};
-    const mode_t mode =
-        ::stat(m_target.c_str(), &st) == 0 ? (st.st_mode & 07777) : NewFileMode();
+    const mode_t mode = ::stat(m_target.c_str(), &st) == 0 ? (st.st_mode & 07777) : NewFileMode();
     ::fchmod(m_fd, mode);
 }
 

@@ -96,8 +96,7 @@ inline CubicCoefficients CatmullRomCoefficients(std::int32_t A, std::int32_t B, 
     // results are the same.
     const std::int64_t a = A, b = B, c = C, d = D;
     return {static_cast<float>(-a + 3 * b - 3 * c + d) * 0.5f,
-            static_cast<float>(2 * a - 5 * b + 4 * c - d) * 0.5f,
-            static_cast<float>(c - a) * 0.5f};
+            static_cast<float>(2 * a - 5 * b + 4 * c - d) * 0.5f, static_cast<float>(c - a) * 0.5f};
 }
 
 enum class WalkDirection {

@@ -38,8 +38,8 @@ struct List {
 std::vector<std::array<int, 4>> Windows(const List& list, bool closed, WalkDirection dir) {
     std::vector<std::array<int, 4>> windows;
     ForEachCurveSegment(list.head.get(), list.tail, closed, dir, [&](const CurveWindow& w) {
-        windows.push_back({list.IndexOf(w.a), list.IndexOf(w.b), list.IndexOf(w.c),
-                           list.IndexOf(w.d)});
+        windows.push_back(
+            {list.IndexOf(w.a), list.IndexOf(w.b), list.IndexOf(w.c), list.IndexOf(w.d)});
     });
     return windows;
 }
@@ -83,14 +83,22 @@ TEST(CurveSampleTest, TheWorkedExampleForEachRounding) {
     std::vector<std::pair<double, double>> exact;
     SampleCurveSegment(kExample, CurveSampling::PreviewMesh(4),
                        [&](const CurveSample& c) { exact.emplace_back(c.x, c.y); });
-    EXPECT_EQ(exact, (std::vector<std::pair<double, double>>{
-                         {16.328125, 45.390625}, {24.375, 44.375}, {32.734375, 43.671875}, {40, 40}}));
+    EXPECT_EQ(exact,
+              (std::vector<std::pair<double, double>>{
+                  {16.328125, 45.390625}, {24.375, 44.375}, {32.734375, 43.671875}, {40, 40}}));
 }
 
 TEST(CurveSampleTest, TenEditorStepsEndOneUnitShortInY) {
-    EXPECT_EQ(Sample(kExample, CurveSampling::EditorDrawing(10, 1.0)),
-              (Samples{{12, 47}, {14, 45}, {17, 45}, {21, 44}, {24, 44}, {27, 44}, {31, 43},
-                       {34, 43}, {37, 42}, {40, 39}}));
+    EXPECT_EQ(Sample(kExample, CurveSampling::EditorDrawing(10, 1.0)), (Samples{{12, 47},
+                                                                                {14, 45},
+                                                                                {17, 45},
+                                                                                {21, 44},
+                                                                                {24, 44},
+                                                                                {27, 44},
+                                                                                {31, 43},
+                                                                                {34, 43},
+                                                                                {37, 42},
+                                                                                {40, 39}}));
 }
 
 TEST(CurveSampleTest, TheEditorScaleMultipliesTheRunningPosition) {
@@ -109,16 +117,22 @@ TEST(CurveSampleTest, AnchorsStepsAndDegenerateStepCounts) {
         Samples expected;
     };
     const Case cases[] = {
-        {"anchor under the rule: the chord", anchored, CurveSampling::EditorDrawing(10, 1.0),
+        {"anchor under the rule: the chord",
+         anchored,
+         CurveSampling::EditorDrawing(10, 1.0),
          {{40, 40}}},
-        {"anchor without the rule: a curve", anchored, CurveSampling::DragPreview(4),
+        {"anchor without the rule: a curve",
+         anchored,
+         CurveSampling::DragPreview(4),
          {{16, 45}, {24, 44}, {32, 43}, {40, 40}}},
         {"one step is the chord", kExample, CurveSampling::HitTest(1), {{40, 40}}},
         {"zero steps: nothing", kExample, CurveSampling::EditorDrawing(0, 1.0), {}},
         {"negative steps: nothing", kExample, CurveSampling::HitTest(-3), {}},
         {"zero steps but anchored: the chord", anchored, CurveSampling::HitTest(0), {{40, 40}}},
-        {"collinear, evenly spaced", {{0, 0}, {10, 20}, {20, 40}, {30, 60}, false},
-         CurveSampling::EditorDrawing(5, 1.0), {{12, 24}, {14, 28}, {16, 32}, {18, 36}, {20, 40}}},
+        {"collinear, evenly spaced",
+         {{0, 0}, {10, 20}, {20, 40}, {30, 60}, false},
+         CurveSampling::EditorDrawing(5, 1.0),
+         {{12, 24}, {14, 28}, {16, 32}, {18, 36}, {20, 40}}},
     };
     for (const Case& c : cases) EXPECT_EQ(Sample(c.controls, c.sampling), c.expected) << c.what;
 }
@@ -130,9 +144,8 @@ TEST(CurveSampleTest, CoordinatesFarBeyondTheEditorDoNotOverflow) {
     EXPECT_FLOAT_EQ(c.a3, 0.0f);
     EXPECT_FLOAT_EQ(c.a2, -static_cast<float>(INT_MAX) * 0.5f);
     std::vector<CurveSample> samples;
-    SampleCurveSegment(far, CurveSampling::HitTest(4), [&](const CurveSample& s) {
-        samples.push_back(s);
-    });
+    SampleCurveSegment(far, CurveSampling::HitTest(4),
+                       [&](const CurveSample& s) { samples.push_back(s); });
     ASSERT_EQ(samples.size(), 4u);
     EXPECT_NEAR(samples.back().x, INT_MAX, 512);
     EXPECT_NEAR(samples.back().y, 0, 512);
@@ -149,9 +162,8 @@ TEST(NearChordTest, HeronsTestAgainstTheChordAndItsEnds) {
         XY probe;
         bool near;
     };
-    for (Case c : {Case{{50, 4}, true}, Case{{50, 6}, false},
-                   Case{{50, -4}, true}, Case{{103, 0}, false}, Case{{-2, 0}, false},
-                   Case{{98, 3}, true}}) {
+    for (Case c : {Case{{50, 4}, true}, Case{{50, 6}, false}, Case{{50, -4}, true},
+                   Case{{103, 0}, false}, Case{{-2, 0}, false}, Case{{98, 3}, true}}) {
         EXPECT_EQ(IsNearChord({0, 0}, {100, 0}, {c.probe.x, c.probe.y}), c.near)
             << c.probe.x << "," << c.probe.y;
     }

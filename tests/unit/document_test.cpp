@@ -96,8 +96,10 @@ INSTANTIATE_TEST_SUITE_P(
         HitCase{"3 units off in both", {{10, 10}}, {13, 7}, 0},
         HitCase{"exactly 4 off in x misses", {{10, 10}}, {14, 10}, -1},
         HitCase{"exactly 4 off in y misses", {{10, 10}}, {10, 6}, -1},
-        HitCase{"middle of an odd list", {{0, 0}, {100, 0}, {50, 50}, {200, 0}, {300, 0}},
-                {50, 51}, 2}),
+        HitCase{"middle of an odd list",
+                {{0, 0}, {100, 0}, {50, 50}, {200, 0}, {300, 0}},
+                {50, 51},
+                2}),
     [](const auto& info) { return "case" + std::to_string(info.index); });
 
 TEST_F(DocumentTest, MenuHitTestIsHalfOpenAroundTheClick) {
@@ -106,10 +108,10 @@ TEST_F(DocumentTest, MenuHitTestIsHalfOpenAroundTheClick) {
         bool found;
     };
     AddPoints(doc, {{50, 50}});
-    for (const Case& c : {Case{{53, 50}, true},     // the point lies at x - 3
-                          Case{{47, 50}, false},    // at x + 3
-                          Case{{50, 53}, true},     // at y - 3
-                          Case{{50, 47}, false}}) { // at y + 3
+    for (const Case& c : {Case{{53, 50}, true},      // the point lies at x - 3
+                          Case{{47, 50}, false},     // at x + 3
+                          Case{{50, 53}, true},      // at y - 3
+                          Case{{50, 47}, false}}) {  // at y + 3
         EXPECT_EQ(doc.HitTestMenuPoint(c.click.x, c.click.y) != nullptr, c.found)
             << c.click.x << "," << c.click.y;
         EXPECT_EQ(doc.GetMenuPoint() != nullptr, c.found);
@@ -293,8 +295,8 @@ TEST_F(DocumentTest, PolygonCountUsesTheOpenProfileFormula) {
         int points, sections, steps;
         long long polygons;
     };
-    for (Case c : {Case{5, 24, 5, 230}, Case{10, 24, 5, 805}, Case{3, 24, 5, 0},
-                   Case{0, 24, 5, 0}, Case{4, 1, 5, 0}}) {
+    for (Case c : {Case{5, 24, 5, 230}, Case{10, 24, 5, 805}, Case{3, 24, 5, 0}, Case{0, 24, 5, 0},
+                   Case{4, 1, 5, 0}}) {
         DocFixture g;
         for (int i = 0; i < c.points; ++i) g->AppendPoint(i, i);
         g->m_nSections = c.sections;

@@ -126,12 +126,18 @@ TEST(ProfileFormatTest, FlagsOtherThanOneReadAsSet) {
     EXPECT_TRUE(f->m_bFlipNormals);
     EXPECT_TRUE(PointAt(*f, 0)->bSelected);
     EXPECT_TRUE(PointAt(*f, 0)->bAnchor);
-    EXPECT_EQ(Store(*f), Bytes().Header(1, 3, 10, 1).Point(0, 0, 1, 1).Point(1, 1).Point(2, 2).Get());
+    EXPECT_EQ(Store(*f),
+              Bytes().Header(1, 3, 10, 1).Point(0, 0, 1, 1).Point(1, 1).Point(2, 2).Get());
 }
 
 TEST(ProfileFormatTest, EveryPrefixOfAValidFileLoadsSafely) {
-    const auto whole = Bytes().Header(1, 4, 12, 1).Point(10, 20).Point(30, 40, 1, 1).Point(50, 60)
-                           .Point(70, 80).Get();
+    const auto whole = Bytes()
+                           .Header(1, 4, 12, 1)
+                           .Point(10, 20)
+                           .Point(30, 40, 1, 1)
+                           .Point(50, 60)
+                           .Point(70, 80)
+                           .Get();
     for (std::size_t n = 0; n <= whole.size(); ++n) {
         DocFixture f;
         AddPoints(*f, {{9, 9}});
@@ -144,9 +150,8 @@ TEST(ProfileFormatTest, EveryPrefixOfAValidFileLoadsSafely) {
 }
 
 TEST(ProfileFormatTest, ReadProfileTellsTheVersion) {
-    for (auto [fixture, version] :
-         {std::pair{"two_points.lum", ProfileData::Version::Current},
-          std::pair{"older_three.lum", ProfileData::Version::Older}}) {
+    for (auto [fixture, version] : {std::pair{"two_points.lum", ProfileData::Version::Current},
+                                    std::pair{"older_three.lum", ProfileData::Version::Older}}) {
         CMemFile file(ReadFileBytes(Fixture(fixture)));
         CArchive ar(file, CArchive::Mode::load);
         EXPECT_EQ(ReadProfile(ar).version, version) << fixture;

@@ -13,8 +13,9 @@ namespace orvanel::test {
 class RecordingCanvas final : public Canvas {
 public:
     void SelectPen(const Pen& pen) override {
-        const char* style = pen.style == PenStyle::Solid ? "solid" :
-                            pen.style == PenStyle::Dot   ? "dot" : "null";
+        const char* style = pen.style == PenStyle::Solid ? "solid"
+                            : pen.style == PenStyle::Dot ? "dot"
+                                                         : "null";
         Log() << "pen " << style << " " << pen.width << " " << Hex(pen.colour);
         m_pen = pen;
     }

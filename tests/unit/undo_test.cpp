@@ -45,8 +45,8 @@ TEST_F(UndoTest, ANewEditForgetsWhatWasUndone) {
 
 TEST_F(UndoTest, RedoRestoresTheSelectionOfItsCheckpoint) {
     AddPoints(doc, {{0, 0}, {10, 0}});
-    doc.SelectAll();           // no snapshot: the selection is not yet recorded
-    doc.AppendPoint(20, 0);    // recorded now, with both selected
+    doc.SelectAll();         // no snapshot: the selection is not yet recorded
+    doc.AppendPoint(20, 0);  // recorded now, with both selected
     doc.DeselectAll();
     doc.OnEditUndo();
     doc.OnEditRedo();
