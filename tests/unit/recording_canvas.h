@@ -10,11 +10,12 @@
 
 namespace orvanel::test {
 
-class RecordingCanvas final : public Canvas {
-public:
+class RecordingCanvas final : public LiveCanvas {
+  public:
     void SelectPen(const Pen& pen) override {
-        const char* style = pen.style == PenStyle::Solid ? "solid" :
-                            pen.style == PenStyle::Dot   ? "dot" : "null";
+        const char* style = pen.style == PenStyle::Solid ? "solid"
+                            : pen.style == PenStyle::Dot ? "dot"
+                                                         : "null";
         Log() << "pen " << style << " " << pen.width << " " << Hex(pen.colour);
         m_pen = pen;
     }
@@ -32,24 +33,36 @@ public:
     void Ellipse(int left, int top, int right, int bottom) override {
         Log() << "ellipse " << left << " " << top << " " << right << " " << bottom;
     }
+    void SetMixMode(MixMode mode) override {
+        Log() << "mix "
+              << (mode == MixMode::Copy     ? "copy"
+                  : mode == MixMode::Invert ? "invert"
+                                            : "notxorpen");
+        m_mix = mode;
+    }
+    void Rectangle(int left, int top, int right, int bottom) override {
+        Log() << "rectangle " << left << " " << top << " " << right << " " << bottom;
+    }
 
     const std::vector<std::string>& Calls() const { return m_calls; }
     // The calls whose text starts with `prefix`.
     std::vector<std::string> Only(const std::string& prefix) const {
         std::vector<std::string> out;
         for (const auto& c : m_calls) {
-            if (c.rfind(prefix, 0) == 0) out.push_back(c);
+            if (c.rfind(prefix, 0) == 0)
+                out.push_back(c);
         }
         return out;
     }
     const Pen& CurrentPen() const { return m_pen; }
     const Brush& CurrentBrush() const { return m_brush; }
+    MixMode CurrentMixMode() const { return m_mix; }
     void Clear() { m_calls.clear(); }
 
-private:
+  private:
     // Collects one call's text and appends it when the statement ends.
     class Line {
-    public:
+      public:
         explicit Line(std::vector<std::string>& calls) : m_calls(calls) {}
         ~Line() { m_calls.push_back(m_text.str()); }
         template <class T>
@@ -58,7 +71,7 @@ private:
             return *this;
         }
 
-    private:
+      private:
         std::vector<std::string>& m_calls;
         std::ostringstream m_text;
     };
@@ -75,6 +88,7 @@ private:
     std::vector<std::string> m_calls;
     Pen m_pen;
     Brush m_brush;
+    MixMode m_mix = MixMode::Copy;
 };
 
 }  // namespace orvanel::test
