@@ -14,22 +14,17 @@ namespace {
 
 std::string_view Trimmed(std::string_view text) {
     const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
-        text.remove_suffix(1);
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
     return text;
 }
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Skips a run of digits at `at`; returns how many there were.
 std::size_t Digits(std::string_view text, std::size_t& at) {
     const std::size_t start = at;
-    while (at < text.size() && IsDigit(text[at]))
-        ++at;
+    while (at < text.size() && IsDigit(text[at])) ++at;
     return at - start;
 }
 
@@ -44,23 +39,19 @@ std::string_view TextOf(const FieldTexts& texts, int control) {
 
 std::optional<int> ReadInt(const FieldTexts& texts, const FieldSpec& spec,
                            std::optional<FieldError>& error) {
-    if (error)
-        return std::nullopt;
+    if (error) return std::nullopt;
     FieldRead<int> read = ReadIntField(TextOf(texts, spec.control), static_cast<int>(spec.lo),
                                        static_cast<int>(spec.hi));
-    if (!read.value)
-        error = FieldError{spec.control, read.message};
+    if (!read.value) error = FieldError{spec.control, read.message};
     return read.value;
 }
 
 std::optional<float> ReadNumber(const FieldTexts& texts, const FieldSpec& spec,
                                 std::optional<FieldError>& error) {
-    if (error)
-        return std::nullopt;
+    if (error) return std::nullopt;
     FieldRead<float> read = ReadNumberField(
         TextOf(texts, spec.control), static_cast<float>(spec.lo), static_cast<float>(spec.hi));
-    if (!read.value)
-        error = FieldError{spec.control, read.message};
+    if (!read.value) error = FieldError{spec.control, read.message};
     return read.value;
 }
 
@@ -68,23 +59,18 @@ std::optional<float> ReadNumber(const FieldTexts& texts, const FieldSpec& spec,
 
 std::string FillBounds(std::string_view pattern, std::string_view lo, std::string_view hi) {
     std::string text(pattern);
-    if (const auto at = text.find("%1"); at != std::string::npos)
-        text.replace(at, 2, lo);
-    if (const auto at = text.find("%2"); at != std::string::npos)
-        text.replace(at, 2, hi);
+    if (const auto at = text.find("%1"); at != std::string::npos) text.replace(at, 2, lo);
+    if (const auto at = text.find("%2"); at != std::string::npos) text.replace(at, 2, hi);
     return text;
 }
 
-std::string FormatIntField(long long value) {
-    return std::to_string(value);
-}
+std::string FormatIntField(long long value) { return std::to_string(value); }
 
 std::string FormatNumberField(float value) {
     // The shortest text that reads back as the same float, in the C locale.
     std::array<char, 64> buffer{};
     const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    if (ec != std::errc{})
-        return "0";
+    if (ec != std::errc{}) return "0";
     return std::string(buffer.data(), end);
 }
 
@@ -92,8 +78,7 @@ FieldRead<int> ReadIntField(std::string_view text, int lo, int hi) {
     const std::string_view t = Trimmed(text);
     std::size_t at = 0;
     const bool negative = !t.empty() && t[0] == '-';
-    if (!t.empty() && (t[0] == '-' || t[0] == '+'))
-        ++at;
+    if (!t.empty() && (t[0] == '-' || t[0] == '+')) ++at;
     const std::size_t first = at;
     if (Digits(t, at) == 0 || at != t.size())
         return {std::nullopt, std::string(text::kEnterInteger)};
@@ -102,10 +87,8 @@ FieldRead<int> ReadIntField(std::string_view text, int lo, int hi) {
     for (std::size_t i = first; i < t.size(); ++i) {
         v = std::min<long long>(v * 10 + (t[i] - '0'), static_cast<long long>(INT_MAX) + 1);
     }
-    if (negative)
-        v = -v;
-    if (v < lo || v > hi)
-        return {std::nullopt, IntRangeMessage(lo, hi)};
+    if (negative) v = -v;
+    if (v < lo || v > hi) return {std::nullopt, IntRangeMessage(lo, hi)};
     return {static_cast<int>(v), {}};
 }
 
@@ -116,8 +99,7 @@ FieldRead<float> ReadNumberField(std::string_view text, float lo, float hi) {
     // The shape of a decimal number first: from_chars alone would also take
     // "inf", "nan" and hexadecimal forms.
     std::size_t at = 0;
-    if (!t.empty() && (t[0] == '-' || t[0] == '+'))
-        ++at;
+    if (!t.empty() && (t[0] == '-' || t[0] == '+')) ++at;
     std::size_t mantissa = Digits(t, at);
     if (at < t.size() && t[at] == '.') {
         ++at;
@@ -126,24 +108,19 @@ FieldRead<float> ReadNumberField(std::string_view text, float lo, float hi) {
     bool shaped = mantissa > 0;
     if (shaped && at < t.size() && (t[at] == 'e' || t[at] == 'E')) {
         ++at;
-        if (at < t.size() && (t[at] == '-' || t[at] == '+'))
-            ++at;
+        if (at < t.size() && (t[at] == '-' || t[at] == '+')) ++at;
         shaped = Digits(t, at) > 0;
     }
-    if (!shaped || at != t.size())
-        return {std::nullopt, std::string(text::kEnterNumber)};
-    if (t[0] == '+')
-        t.remove_prefix(1);
+    if (!shaped || at != t.size()) return {std::nullopt, std::string(text::kEnterNumber)};
+    if (t[0] == '+') t.remove_prefix(1);
     double v = 0;
     const auto [end, ec] = std::from_chars(t.data(), t.data() + t.size(), v);
-    if (ec == std::errc::result_out_of_range)
-        return {std::nullopt, range};
+    if (ec == std::errc::result_out_of_range) return {std::nullopt, range};
     if (ec != std::errc{} || end != t.data() + t.size()) {
         return {std::nullopt, std::string(text::kEnterNumber)};
     }
     const float f = static_cast<float>(std::clamp(v, -3.0e38, 3.0e38));
-    if (!(f >= lo && f <= hi))
-        return {std::nullopt, range};
+    if (!(f >= lo && f <= hi)) return {std::nullopt, range};
     return {f, {}};
 }
 
@@ -174,8 +151,7 @@ std::optional<FieldError> ReadEditorPage(const FieldTexts& texts, EditorSettingP
     const std::optional<int> steps = ReadInt(texts, kEditorPageFields[0], error);
     const std::optional<int> grid = ReadInt(texts, kEditorPageFields[1], error);
     const std::optional<int> pen = ReadInt(texts, kEditorPageFields[2], error);
-    if (error)
-        return error;
+    if (error) return error;
     values.m_nEditorSteps = *steps;
     values.m_nGridSize = *grid;
     values.m_nPenSize = *pen;
@@ -187,8 +163,7 @@ std::optional<FieldError> ReadObjectPage(const FieldTexts& texts, ObjectPageValu
     const std::optional<int> steps = ReadInt(texts, kObjectPageFields[0], error);
     const std::optional<int> sections = ReadInt(texts, kObjectPageFields[1], error);
     const std::optional<float> height = ReadNumber(texts, kObjectPageFields[2], error);
-    if (error)
-        return error;
+    if (error) return error;
     values.m_nPreviewSteps = *steps;
     values.m_nSections = *sections;
     values.m_fExtrusionHeight = *height;
@@ -199,13 +174,10 @@ std::optional<FieldError> ReadPhotoProperties(const FieldTexts& texts,
                                               PhotoPropertiesValues& values) {
     std::optional<FieldError> error;
     std::optional<int> height;
-    if (!values.m_bLockAspect)
-        height = ReadInt(texts, kPhotoPropertiesFields[0], error);
+    if (!values.m_bLockAspect) height = ReadInt(texts, kPhotoPropertiesFields[0], error);
     const std::optional<int> width = ReadInt(texts, kPhotoPropertiesFields[1], error);
-    if (error)
-        return error;
-    if (height)
-        values.m_nScaleHeight = static_cast<unsigned>(*height);
+    if (error) return error;
+    if (height) values.m_nScaleHeight = static_cast<unsigned>(*height);
     values.m_nScaleWidth = static_cast<unsigned>(*width);
     return std::nullopt;
 }

@@ -43,27 +43,21 @@ std::string WithNumber(std::string_view pattern, long long value) {
     return text;
 }
 
-CommandState Enabled(bool enabled) {
-    return {enabled, false, false};
-}
-CommandState Checked(bool checked, bool enabled = true) {
-    return {enabled, true, checked};
-}
+CommandState Enabled(bool enabled) { return {enabled, false, false}; }
+CommandState Checked(bool checked, bool enabled = true) { return {enabled, true, checked}; }
 
 }  // namespace
 
 int CommandNumber(Command command) {
     for (const auto& [c, number] : kNumbers) {
-        if (c == command)
-            return number;
+        if (c == command) return number;
     }
     return 0;
 }
 
 std::optional<Command> CommandFromNumber(int number) {
     for (const auto& [c, n] : kNumbers) {
-        if (n == number)
-            return c;
+        if (n == number) return c;
     }
     return std::nullopt;
 }
@@ -241,8 +235,7 @@ void ApplySettingSheet(const SettingSheetValues& values, CTavrinEditorDoc& doc,
     doc.m_fExtrusionHeight = values.object.m_fExtrusionHeight;
     // Through the preview's own command, so that the shading changes exactly
     // as the toolbar button changes it.
-    if (values.object.m_bSmooth != views.IsPreviewSmooth())
-        views.TogglePreviewSmoothing();
+    if (values.object.m_bSmooth != views.IsPreviewSmooth()) views.TogglePreviewSmoothing();
     const PreviewPageValues& p = values.preview;
     views.SetPreviewLook({values.object.m_clrObject, p.m_clrBackground, p.m_clrGridPlane,
                           p.m_clrBackLight, p.m_clrFrontLight, p.m_nBackLightPos,
@@ -253,8 +246,7 @@ void ApplySettingSheet(const SettingSheetValues& values, CTavrinEditorDoc& doc,
 
 bool RunSettingsFlow(CTavrinEditorDoc& doc, SettingsFlowViews& views, SettingSheetRunner& sheet) {
     SettingSheetValues values = FillSettingSheet(doc, views);
-    if (!sheet.RunModal(text::kSettingsTitle, values))
-        return false;
+    if (!sheet.RunModal(text::kSettingsTitle, values)) return false;
     ApplySettingSheet(values, doc, views);
     return true;
 }

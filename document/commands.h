@@ -17,7 +17,7 @@ struct EditorLook;
 
 // What the command handlers ask of the application.
 class CommandHost {
-  public:
+public:
     virtual ~CommandHost() = default;
     // Queued: the command runs after the current one has returned.
     virtual void PostCommand(Command command) = 0;
@@ -122,7 +122,7 @@ struct PreviewLook {
 
 // The two views as the Settings flow reads and writes them.
 class SettingsFlowViews {
-  public:
+public:
     virtual ~SettingsFlowViews() = default;
     virtual EditorLook GetEditorLook() const = 0;
     virtual void SetEditorLook(const EditorLook& look) = 0;
@@ -136,7 +136,7 @@ class SettingsFlowViews {
 
 // Shows the settings sheet modally on the values, which it edits; true for OK.
 class SettingSheetRunner {
-  public:
+public:
     virtual ~SettingSheetRunner() = default;
     virtual bool RunModal(std::string_view title, SettingSheetValues& values) = 0;
 };

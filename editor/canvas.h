@@ -12,15 +12,9 @@ using Colour = std::uint32_t;
 constexpr Colour Rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
     return Colour{r} | Colour{g} << 8 | Colour{b} << 16;
 }
-constexpr std::uint8_t RedOf(Colour c) {
-    return c & 0xFF;
-}
-constexpr std::uint8_t GreenOf(Colour c) {
-    return (c >> 8) & 0xFF;
-}
-constexpr std::uint8_t BlueOf(Colour c) {
-    return (c >> 16) & 0xFF;
-}
+constexpr std::uint8_t RedOf(Colour c) { return c & 0xFF; }
+constexpr std::uint8_t GreenOf(Colour c) { return (c >> 8) & 0xFF; }
+constexpr std::uint8_t BlueOf(Colour c) { return (c >> 16) & 0xFF; }
 
 enum class PenStyle { Solid, Dot, Null };
 
@@ -46,7 +40,7 @@ inline constexpr Brush kGrayBrush{false, 0x808080};
 inline constexpr Brush kHollowBrush{true, 0};
 
 class Canvas {
-  public:
+public:
     virtual ~Canvas() = default;
     virtual void SelectPen(const Pen& pen) = 0;
     virtual void SelectBrush(const Brush& brush) = 0;
@@ -81,7 +75,7 @@ enum class MixMode {
 // drawn in the background colour) and shows the copy. The marks are painted
 // from the editor's live state every time, so nothing needs erasing.
 class LiveCanvas : public Canvas {
-  public:
+public:
     virtual void SetMixMode(MixMode mode) = 0;
     // The outline of the box with the pen and its inside with the brush; the
     // corners may come in any order, and as for Ellipse the right and bottom

@@ -10,25 +10,20 @@ namespace orvanel {
 
 namespace {
 
-IntPoint At(const ProfilePoint* p) {
-    return {p->x, p->y};
-}
+IntPoint At(const ProfilePoint* p) { return {p->x, p->y}; }
 
 const ProfilePoint* Back(const ProfilePoint* p, int steps) {
-    while (steps-- > 0)
-        p = p->Prev();
+    while (steps-- > 0) p = p->Prev();
     return p;
 }
 
 const ProfilePoint* Ahead(const ProfilePoint* p, int steps) {
-    while (steps-- > 0)
-        p = p->Next();
+    while (steps-- > 0) p = p->Next();
     return p;
 }
 
 void Fill(DragWindow& w, std::array<const ProfilePoint*, 5> points, int k) {
-    for (std::size_t i = 0; i < points.size(); ++i)
-        w.m_ptWindow[i] = At(points[i]);
+    for (std::size_t i = 0; i < points.size(); ++i) w.m_ptWindow[i] = At(points[i]);
     w.m_nWindowIndex = k;
 }
 
@@ -58,8 +53,7 @@ struct Lines {
 
 void PrepareNodeMove(const CTavrinEditorDoc& doc, DragWindow& w) {
     const ProfilePoint* c = doc.GetCurrent();
-    if (c == nullptr)
-        return;
+    if (c == nullptr) return;
     const int n = doc.GetPointCount();
     if (n <= 4) {
         // The whole list from the head, closed or not.
@@ -67,8 +61,7 @@ void PrepareNodeMove(const CTavrinEditorDoc& doc, DragWindow& w) {
         int i = 0;
         for (const ProfilePoint* p = doc.GetHead(); p != nullptr && i < 5; p = p->Next(), ++i) {
             w.m_ptWindow[static_cast<std::size_t>(i)] = At(p);
-            if (p == c)
-                w.m_nWindowIndex = i + 1;
+            if (p == c) w.m_nWindowIndex = i + 1;
         }
         return;
     }
@@ -107,10 +100,8 @@ void PrepareNodeMove(const CTavrinEditorDoc& doc, DragWindow& w) {
 }
 
 bool NodeMoveIndexFits(int n, int k) {
-    if (n <= 0)
-        return true;  // nothing to draw, nothing to refuse
-    if (n == 1)
-        return true;  // the dot moves whatever k says
+    if (n <= 0) return true;  // nothing to draw, nothing to refuse
+    if (n == 1) return true;  // the dot moves whatever k says
     return k >= 1 && k <= std::min(n, 5);
 }
 
@@ -133,8 +124,7 @@ void DrawWindowSegments(Canvas& canvas, const DragWindow& w, int count, bool era
 void DrawNodeMove(Canvas& canvas, const DragWindow& before, int n, IntPoint p,
                   const DragPreviewStyle& style) {
     const int k = before.m_nWindowIndex;
-    if (n <= 0 || !NodeMoveIndexFits(n, k))
-        return;
+    if (n <= 0 || !NodeMoveIndexFits(n, k)) return;
     DragWindow w = before;
     canvas.SetBackgroundColour(style.clrBackground);
     if (n == 1) {
@@ -231,8 +221,7 @@ void DrawNodeMove(Canvas& canvas, const DragWindow& before, int n, IntPoint p,
 
 bool disegnaspostnodo(Canvas& canvas, DragWindow& window, int n, IntPoint p,
                       const DragPreviewStyle& style, Prompter& prompter) {
-    if (n <= 0)
-        return true;
+    if (n <= 0) return true;
     if (!NodeMoveIndexFits(n, window.m_nWindowIndex)) {
         const std::string_view pattern = text::kNodeMoveError;
         const std::size_t at = pattern.find("%d");

@@ -16,15 +16,11 @@ std::int32_t Saturate(long long v) {
     return static_cast<std::int32_t>(std::clamp<long long>(v, INT32_MIN, INT32_MAX));
 }
 
-bool IsEmpty(const IntRect& rc) {
-    return rc.left >= rc.right || rc.top >= rc.bottom;
-}
+bool IsEmpty(const IntRect& rc) { return rc.left >= rc.right || rc.top >= rc.bottom; }
 
 IntRect Union(const IntRect& a, const IntRect& b) {
-    if (IsEmpty(a))
-        return b;
-    if (IsEmpty(b))
-        return a;
+    if (IsEmpty(a)) return b;
+    if (IsEmpty(b)) return a;
     return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
             std::max(a.bottom, b.bottom)};
 }
@@ -32,7 +28,7 @@ IntRect Union(const IntRect& a, const IntRect& b) {
 // Collects where the calls would draw, widened by the pen, so that the owner
 // repaints no more than the live marks touch.
 class BoundsCanvas final : public LiveCanvas {
-  public:
+public:
     void SelectPen(const Pen& pen) override {
         m_nMargin = pen.style == PenStyle::Null ? 1 : std::max(pen.width, 1) / 2 + 2;
     }
@@ -52,7 +48,7 @@ class BoundsCanvas final : public LiveCanvas {
     }
     const IntRect& Bounds() const { return m_rc; }
 
-  private:
+private:
     void Add(int x1, int y1, int x2, int y2) {
         const IntRect box{Saturate(static_cast<long long>(std::min(x1, x2)) - m_nMargin),
                           Saturate(static_cast<long long>(std::min(y1, y2)) - m_nMargin),
@@ -81,16 +77,13 @@ IntRect EditorToClient(const IntRect& rc, IntPoint scroll) {
 }
 
 int SnapCoordinate(int v, int g) {
-    if (g < 1)
-        return v;
+    if (g < 1) return v;
     const long long r = v % g;  // truncating division: r has the sign of v
     const long long h = g / 2;
     return Saturate(r > h ? v - r + g : v - r);
 }
 
-IntPoint SnapToGrid(IntPoint p, int g) {
-    return {SnapCoordinate(p.x, g), SnapCoordinate(p.y, g)};
-}
+IntPoint SnapToGrid(IntPoint p, int g) { return {SnapCoordinate(p.x, g), SnapCoordinate(p.y, g)}; }
 
 std::string CoordinatesText(IntPoint p) {
     return "X:" + std::to_string(p.x) + " ; Y:" + std::to_string(p.y);
@@ -170,14 +163,12 @@ void EditTools::ChangeLive(Change&& change) {
     const IntRect before = LiveBounds();
     change();
     const IntRect touched = Union(before, LiveBounds());
-    if (!IsEmpty(touched))
-        m_owner.InvalidateLive(touched);
+    if (!IsEmpty(touched)) m_owner.InvalidateLive(touched);
 }
 
 void EditTools::Capture() {
     ChangeLive([&] { m_bGridCursor = false; });
-    if (!m_bCaptured)
-        m_owner.CaptureMouse();
+    if (!m_bCaptured) m_owner.CaptureMouse();
     m_bCaptured = true;
 }
 
@@ -194,8 +185,7 @@ void EditTools::OnLButtonDown(IntPoint pt, bool shift) {
             }
             break;
         case id::kToolIdInsert:
-            if (m_doc.HitTestCurve(p.x, p.y))
-                m_doc.InsertPointBeforeCurrent(p.x, p.y);
+            if (m_doc.HitTestCurve(p.x, p.y)) m_doc.InsertPointBeforeCurrent(p.x, p.y);
             break;
         case id::kToolIdMove:
             PressMove(p, shift);
@@ -262,8 +252,7 @@ void EditTools::OnMouseMove(IntPoint pt) {
             m_bGridCursor = true;
         });
     }
-    if (!m_bCaptured)
-        return;
+    if (!m_bCaptured) return;
     switch (m_drag) {
         case Drag::RubberBand:
             ChangeLive([&] {
@@ -314,8 +303,7 @@ void EditTools::MovePhoto(IntPoint p) {
 }
 
 void EditTools::OnLButtonUp(IntPoint pt) {
-    if (!m_bCaptured)
-        return;
+    if (!m_bCaptured) return;
     const IntPoint p = Snapped(pt);
     const Drag drag = m_drag;
     ChangeLive([&] {
@@ -354,8 +342,7 @@ void EditTools::OnLButtonUp(IntPoint pt) {
 
 void EditTools::ReleaseGroup() {
     m_ptLast = {0, 0};
-    if (m_pSelection.empty())
-        return;
+    if (m_pSelection.empty()) return;
     for (SelectionEntry& e : m_pSelection) {
         m_doc.SetPointPosition(e.pPoint, e.ptCur.x, e.ptCur.y);
         // The snapshot stays for the next drag; it starts where the point was
@@ -366,13 +353,10 @@ void EditTools::ReleaseGroup() {
 }
 
 void EditTools::OnCaptureLost() {
-    if (!m_bCaptured)
-        return;
+    if (!m_bCaptured) return;
     ChangeLive([&] {
-        for (SelectionEntry& e : m_pSelection)
-            e.ptCur = e.ptPrev = {e.pPoint->x, e.pPoint->y};
-        if (m_drag == Drag::Single)
-            m_window = {};
+        for (SelectionEntry& e : m_pSelection) e.ptCur = e.ptPrev = {e.pPoint->x, e.pPoint->y};
+        if (m_drag == Drag::Single) m_window = {};
         m_drag = Drag::None;
     });
     m_bCaptured = false;
@@ -475,8 +459,7 @@ void EditTools::BuildSelection() {
     FreeSelection();
     try {
         for (const ProfilePoint* p = m_doc.GetHead(); p != nullptr; p = p->Next()) {
-            if (p->bSelected)
-                m_pSelection.push_back({{p->x, p->y}, {p->x, p->y}, p});
+            if (p->bSelected) m_pSelection.push_back({{p->x, p->y}, {p->x, p->y}, p});
         }
     } catch (const std::bad_alloc&) {
         m_pSelection.clear();  // no snapshot: a press drags one point alone
@@ -486,15 +469,13 @@ void EditTools::BuildSelection() {
 // --- live state
 
 std::optional<IntRect> EditTools::RubberBand() const {
-    if (m_drag != Drag::RubberBand)
-        return std::nullopt;
+    if (m_drag != Drag::RubberBand) return std::nullopt;
     return m_rcRubberBand;
 }
 
 std::vector<IntPoint> EditTools::GroupMarkers() const {
     std::vector<IntPoint> markers;
-    if (m_drag != Drag::Group || !m_bGroupMoved)
-        return markers;
+    if (m_drag != Drag::Group || !m_bGroupMoved) return markers;
     for (const SelectionEntry& e : m_pSelection) {
         markers.push_back({e.pPoint->x, e.pPoint->y});
         markers.push_back(e.ptCur);
@@ -503,8 +484,7 @@ std::vector<IntPoint> EditTools::GroupMarkers() const {
 }
 
 std::optional<IntPoint> EditTools::GridCursor() const {
-    if (!m_bGridCursor || m_bCaptured || !m_owner.IsGridOn())
-        return std::nullopt;
+    if (!m_bGridCursor || m_bCaptured || !m_owner.IsGridOn()) return std::nullopt;
     return m_ptLast;
 }
 

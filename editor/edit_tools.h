@@ -95,7 +95,7 @@ struct SelectionEntry {
 
 // What the tools ask of the editor window that owns them.
 class EditToolsOwner {
-  public:
+public:
     virtual ~EditToolsOwner() = default;
     virtual EditorLook Look() const = 0;
     virtual bool IsGridOn() const = 0;
@@ -113,7 +113,7 @@ class EditToolsOwner {
 };
 
 class EditTools {
-  public:
+public:
     // Both must outlive the tools.
     EditTools(CTavrinEditorDoc& doc, EditToolsOwner& owner);
     EditTools(const EditTools&) = delete;
@@ -159,7 +159,7 @@ class EditTools {
     // Where PaintLive draws; empty when there is nothing live.
     IntRect LiveBounds() const;
 
-  private:
+private:
     enum class Drag { None, RubberBand, Group, Single, Photo };
 
     IntPoint Snapped(IntPoint pt) const;

@@ -25,16 +25,13 @@ std::int32_t Saturate(long long v) {
 // A percentage as the dialog's unsigned field takes it.
 unsigned CeilPercent(double v) {
     const double c = std::ceil(v);
-    if (!(c >= 0.0))
-        return 0;
-    if (c >= static_cast<double>(UINT_MAX))
-        return UINT_MAX;
+    if (!(c >= 0.0)) return 0;
+    if (c >= static_cast<double>(UINT_MAX)) return UINT_MAX;
     return static_cast<unsigned>(c);
 }
 
 long long Truncated(double v) {
-    if (!(std::fabs(v) < 9.0e18))
-        return v > 0 ? LLONG_MAX : LLONG_MIN;
+    if (!(std::fabs(v) < 9.0e18)) return v > 0 ? LLONG_MAX : LLONG_MIN;
     return static_cast<long long>(v);
 }
 
@@ -84,8 +81,7 @@ bool CPicture::Load(const std::filesystem::path& path, PictureDecoder& decoder,
         return false;
     }
     const std::size_t read = std::fread(bytes.data(), 1, bytes.size(), file.get());
-    if (read > 0)
-        LoadFromBuffer({bytes.data(), read}, decoder, prompter);
+    if (read > 0) LoadFromBuffer({bytes.data(), read}, decoder, prompter);
     m_nSize = static_cast<int>(length);
     if (!IsLoaded()) {
         m_nHeight = m_nWidth = 0;
@@ -98,8 +94,7 @@ bool CPicture::LoadFromBuffer(std::span<const std::uint8_t> bytes, PictureDecode
                               Prompter& prompter) {
     m_pPicture.reset();
     m_nHeight = m_nWidth = 0;
-    if (bytes.empty())
-        return false;
+    if (bytes.empty()) return false;
     DecodeResult result;
     try {
         result = decoder.Decode(bytes);
@@ -116,8 +111,7 @@ bool CPicture::LoadFromBuffer(std::span<const std::uint8_t> bytes, PictureDecode
         ShowPictureError(prompter, text::kPictureNoMemory);
         return false;
     }
-    if (result.picture == nullptr)
-        return false;
+    if (result.picture == nullptr) return false;
     m_nWidth = result.picture->Width();
     m_nHeight = result.picture->Height();
     m_pPicture = std::move(result.picture);
@@ -128,8 +122,7 @@ double PhotoFitScale(int width, int height) {
     double s = 1.0;
     while (height * s > 999 || width * s > 999) {
         s -= 0.05;
-        if (!(s > 0.05))
-            break;
+        if (!(s > 0.05)) break;
     }
     return s;
 }
@@ -156,8 +149,7 @@ PhotoPropertiesValues OpenPhotoProperties(const IntRect& rc, int width, int heig
 }
 
 PhotoPropertiesValues OpenPhotoProperties(const CTavrinEditorDoc& doc) {
-    if (!doc.IsPhotoLoaded())
-        return {};
+    if (!doc.IsPhotoLoaded()) return {};
     return OpenPhotoProperties(doc.m_rcPhoto, doc.m_picture->Width(), doc.m_picture->Height());
 }
 
@@ -210,8 +202,7 @@ void ToggleHidePhoto(CTavrinEditorDoc& doc) {
 }
 
 void ApplyPhotoProperties(CTavrinEditorDoc& doc, const PhotoPropertiesValues& values) {
-    if (!doc.IsPhotoLoaded())
-        return;
+    if (!doc.IsPhotoLoaded()) return;
     doc.m_rcPhoto = ApplyPhotoProperties(doc.m_rcPhoto, doc.m_picture->Width(),
                                          doc.m_picture->Height(), values);
     doc.UpdateAllViews();

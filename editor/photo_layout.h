@@ -17,7 +17,7 @@ namespace orvanel {
 
 // A decoded image as the platform keeps it (a wxImage in the application).
 class DecodedPicture {
-  public:
+public:
     virtual ~DecodedPicture() = default;
     virtual int Width() const = 0;  // pixels, which are the picture's 96-dpi size
     virtual int Height() const = 0;
@@ -37,7 +37,7 @@ struct DecodeResult {
 // Turns the bytes of an image file into a picture. Implementations must not
 // throw for bad input; running out of memory may surface as std::bad_alloc.
 class PictureDecoder {
-  public:
+public:
     virtual ~PictureDecoder() = default;
     virtual DecodeResult Decode(std::span<const std::uint8_t> bytes) = 0;
 };
@@ -49,7 +49,7 @@ bool PictureSizeIsHoldable(long long width, long long height);
 // The background photo: its pixel size, the size of its file and the decoded
 // picture. Loaded exactly while it holds a picture.
 class CPicture final : public PhotoImage {
-  public:
+public:
     // Releases any loaded picture, then reads and decodes the file. A file
     // that cannot be opened or held is reported under the caption
     // "CPicture Error"; a file the decoder cannot read is not.
@@ -65,7 +65,7 @@ class CPicture final : public PhotoImage {
     // The decoded picture, for the application to draw; null when none.
     const DecodedPicture* Picture() const { return m_pPicture.get(); }
 
-  private:
+private:
     int m_nHeight = 0;
     int m_nSize = 0;
     int m_nWidth = 0;
@@ -96,9 +96,7 @@ PhotoPropertiesValues OpenPhotoProperties(const CTavrinEditorDoc& doc);
 IntRect ApplyPhotoProperties(const IntRect& rc, int width, int height,
                              const PhotoPropertiesValues& values);
 // The height field can be edited only while the aspect is not locked.
-inline bool PhotoHeightFieldEnabled(bool lockAspect) {
-    return !lockAspect;
-}
+inline bool PhotoHeightFieldEnabled(bool lockAspect) { return !lockAspect; }
 
 // The rectangle moved by (dx, dy); there is no bound, so the photo may leave
 // the drawing area, also towards negative coordinates.

@@ -12,8 +12,7 @@ inline constexpr std::string_view kUntitled = "Untitled";
 inline constexpr std::string_view kNotOurFile = "   This is not a Orvanel file!";
 inline constexpr std::string_view kErrorSaving = "   Error while saving file!";
 inline constexpr std::string_view kErrorReading = "   Error while reading file!";
-inline constexpr std::string_view kInsufficientMemoryPreview =
-    "   Insufficient Memory for Preview!";
+inline constexpr std::string_view kInsufficientMemoryPreview = "   Insufficient Memory for Preview!";
 
 inline constexpr std::string_view kPointsPane = "Points: %d";
 inline constexpr std::string_view kPolygonsPane = "Polygons: %d";

@@ -11,11 +11,10 @@
 namespace orvanel::test {
 
 class RecordingCanvas final : public LiveCanvas {
-  public:
+public:
     void SelectPen(const Pen& pen) override {
-        const char* style = pen.style == PenStyle::Solid ? "solid"
-                            : pen.style == PenStyle::Dot ? "dot"
-                                                         : "null";
+        const char* style = pen.style == PenStyle::Solid ? "solid" :
+                            pen.style == PenStyle::Dot   ? "dot" : "null";
         Log() << "pen " << style << " " << pen.width << " " << Hex(pen.colour);
         m_pen = pen;
     }
@@ -49,8 +48,7 @@ class RecordingCanvas final : public LiveCanvas {
     std::vector<std::string> Only(const std::string& prefix) const {
         std::vector<std::string> out;
         for (const auto& c : m_calls) {
-            if (c.rfind(prefix, 0) == 0)
-                out.push_back(c);
+            if (c.rfind(prefix, 0) == 0) out.push_back(c);
         }
         return out;
     }
@@ -59,10 +57,10 @@ class RecordingCanvas final : public LiveCanvas {
     MixMode CurrentMixMode() const { return m_mix; }
     void Clear() { m_calls.clear(); }
 
-  private:
+private:
     // Collects one call's text and appends it when the statement ends.
     class Line {
-      public:
+    public:
         explicit Line(std::vector<std::string>& calls) : m_calls(calls) {}
         ~Line() { m_calls.push_back(m_text.str()); }
         template <class T>
@@ -71,7 +69,7 @@ class RecordingCanvas final : public LiveCanvas {
             return *this;
         }
 
-      private:
+    private:
         std::vector<std::string>& m_calls;
         std::ostringstream m_text;
     };
