@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -34,7 +35,8 @@ struct DecodeResult {
     DecodeFailure failure = DecodeFailure::None;
 };
 
-// Turns the bytes of an image file into a picture. Implementations must not
+// Turns the bytes of an image file into a picture. It is asked only after the
+// header's size has passed PictureSizeIsHoldable. Implementations must not
 // throw for bad input; running out of memory may surface as std::bad_alloc.
 class PictureDecoder {
 public:
@@ -45,6 +47,18 @@ public:
 // The largest picture the program keeps: each side at most 32767 pixels (the
 // largest surface the drawing back ends take) and at most 128 Mi pixels in all.
 bool PictureSizeIsHoldable(long long width, long long height);
+
+struct PixelSize {
+    long long width = 0;
+    long long height = 0;
+    friend bool operator==(const PixelSize&, const PixelSize&) = default;
+};
+
+// The pixel size a JPEG, PNG, BMP, GIF or TIFF file announces in its header,
+// read before anything is decoded so that a picture too large to hold can be
+// refused without trying; none when the header is not one of these or is cut
+// short.
+std::optional<PixelSize> ProbePictureSize(std::span<const std::uint8_t> bytes);
 
 // The background photo: its pixel size, the size of its file and the decoded
 // picture. Loaded exactly while it holds a picture.

@@ -190,12 +190,74 @@ TEST(PictureLoadTest, RunningOutOfMemoryWhileDecodingIsRefusedCleanly) {
     }
 }
 
+TEST(PictureLoadTest, APictureTooLargeIsRefusedBeforeItIsDecoded) {
+    Bytes png;
+    png.Chars("\x89PNG\r\n\x1a\n").U32(0x0D000000).Chars("IHDR");
+    png.U32(0x50C30000).U32(0x50C30000);  // 50000 x 50000, big-endian
+    TextDecoder decoder;
+    RecordingPrompter prompter;
+    CPicture picture;
+    EXPECT_FALSE(picture.LoadFromBuffer(png.Get(), decoder, prompter));
+    EXPECT_EQ(decoder.calls, 0);
+    EXPECT_EQ(prompter.Texts(), (std::vector<std::string>{"Can not allocate enough memory\t"}));
+}
+
 TEST(PictureLoadTest, TheHoldableSizes) {
     EXPECT_TRUE(PictureSizeIsHoldable(30000, 100));
     EXPECT_TRUE(PictureSizeIsHoldable(12000, 9000));
     EXPECT_FALSE(PictureSizeIsHoldable(32768, 1));
     EXPECT_FALSE(PictureSizeIsHoldable(20000, 20000));
     EXPECT_FALSE(PictureSizeIsHoldable(0, 10));
+}
+
+// --- header probe
+
+Bytes& U16BE(Bytes& b, std::uint16_t v) { return b.U8(v >> 8).U8(v & 0xFF); }
+Bytes& U32BE(Bytes& b, std::uint32_t v) { return U16BE(U16BE(b, v >> 16), v & 0xFFFF); }
+
+TEST(PictureProbeTest, TheSizeEachFormatAnnounces) {
+    Bytes png;
+    U32BE(U32BE(png.Chars("\x89PNG\r\n\x1a\n").U32(0x0D000000).Chars("IHDR"), 40000), 3);
+    Bytes gif;
+    gif.Chars("GIF89a").U16(640).U16(480).U8(0);
+    Bytes bmp;
+    bmp.Chars("BM").U32(0).U32(0).U32(54).U32(40).I32(1024).I32(-768);
+    Bytes core;
+    core.Chars("BM").U32(0).U32(0).U32(26).U32(12).U16(30).U16(20);
+    Bytes jpeg;
+    jpeg.U8(0xFF).U8(0xD8).U8(0xFF).U8(0xE0);
+    U16BE(jpeg, 16).Chars("JFIF").U8(0).U16(0x0101).U8(0).U32(0).U8(0).U8(0).U8(0xFF).U8(0xFF);
+    U16BE(U16BE(U16BE(jpeg.U8(0xC2), 17).U8(8), 1500), 2000).U8(3);
+    Bytes tiff;
+    tiff.Chars("II*").U8(0).U32(8).U16(2);
+    tiff.U16(256).U16(3).U32(1).U16(300).U16(0);
+    tiff.U16(257).U16(4).U32(1).U32(70000);
+    Bytes mm;
+    U32BE(mm.Chars("MM").U8(0).U8(42), 8);
+    U16BE(mm, 2);
+    U32BE(U32BE(U16BE(U16BE(mm, 257), 3), 1), 0x00C80000);  // a SHORT sits in the first half
+    U32BE(U32BE(U16BE(U16BE(mm, 256), 4), 1), 100);
+    const struct {
+        const char* what;
+        std::vector<std::uint8_t> bytes;
+        std::optional<PixelSize> size;
+    } cases[] = {
+        {"png", png, PixelSize{40000, 3}},
+        {"gif", gif, PixelSize{640, 480}},
+        {"bmp, rows top down", bmp, PixelSize{1024, 768}},
+        {"bmp, core header", core, PixelSize{30, 20}},
+        {"progressive jpeg after a fill byte", jpeg, PixelSize{2000, 1500}},
+        {"tiff, little endian", tiff, PixelSize{300, 70000}},
+        {"tiff, big endian", mm, PixelSize{100, 200}},
+        {"png cut short", {png.Get().begin(), png.Get().begin() + 20}, std::nullopt},
+        {"jpeg without its frame", {jpeg.Get().begin(), jpeg.Get().begin() + 22}, std::nullopt},
+        {"one byte", {0x89}, std::nullopt},
+        {"text", Text("640 x 480"), std::nullopt},
+        {"nothing", {}, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ProbePictureSize(c.bytes), c.size) << c.what;
+    }
 }
 
 // --- the photo commands
