@@ -37,21 +37,21 @@ std::string_view TextOf(const FieldTexts& texts, int control) {
     return it == texts.end() ? std::string_view{} : std::string_view{it->second};
 }
 
-std::optional<int> ReadInt(const FieldTexts& texts, const FieldSpec& spec,
+std::optional<int> ReadInt(const FieldTexts& texts, const FieldRule& field,
                            std::optional<FieldError>& error) {
     if (error) return std::nullopt;
-    FieldRead<int> read = ReadIntField(TextOf(texts, spec.control), static_cast<int>(spec.lo),
-                                       static_cast<int>(spec.hi));
-    if (!read.value) error = FieldError{spec.control, read.message};
+    FieldRead<int> read = ReadIntField(TextOf(texts, field.control), static_cast<int>(field.lo),
+                                       static_cast<int>(field.hi));
+    if (!read.value) error = FieldError{field.control, read.message};
     return read.value;
 }
 
-std::optional<float> ReadNumber(const FieldTexts& texts, const FieldSpec& spec,
+std::optional<float> ReadNumber(const FieldTexts& texts, const FieldRule& field,
                                 std::optional<FieldError>& error) {
     if (error) return std::nullopt;
     FieldRead<float> read = ReadNumberField(
-        TextOf(texts, spec.control), static_cast<float>(spec.lo), static_cast<float>(spec.hi));
-    if (!read.value) error = FieldError{spec.control, read.message};
+        TextOf(texts, field.control), static_cast<float>(field.lo), static_cast<float>(field.hi));
+    if (!read.value) error = FieldError{field.control, read.message};
     return read.value;
 }
 

@@ -19,7 +19,7 @@ enum class FieldKind { Integer, Number };
 
 // One edit field: its control, what it holds and its valid range, and the spin
 // button beside it with the range the spin button moves in (0: none).
-struct FieldSpec {
+struct FieldRule {
     int control;
     FieldKind kind;
     double lo;
@@ -57,19 +57,19 @@ std::string FillBounds(std::string_view pattern, std::string_view lo, std::strin
 
 // --- the fields of each page, in the order they are read when the page is left
 
-inline constexpr std::array<FieldSpec, 3> kEditorPageFields{{
+inline constexpr std::array<FieldRule, 3> kEditorPageFields{{
     {1062, FieldKind::Integer, 1, 20, 1057, 1, 20},    // curve steps
     {1026, FieldKind::Integer, 3, 500, 1017, 3, 500},  // grid size
     {1066, FieldKind::Integer, 1, 10, 1055, 1, 10},    // pen size
 }};
 
-inline constexpr std::array<FieldSpec, 3> kObjectPageFields{{
+inline constexpr std::array<FieldRule, 3> kObjectPageFields{{
     {1051, FieldKind::Integer, 1, 40, 1049, 1, 40},     // 3D curve steps
     {1030, FieldKind::Integer, 3, 200, 1023, 3, 200},   // segments per row
     {1032, FieldKind::Number, 0.001, 20, 1024, 0, 20},  // extrusion height (hidden)
 }};
 
-inline constexpr std::array<FieldSpec, 2> kPhotoPropertiesFields{{
+inline constexpr std::array<FieldRule, 2> kPhotoPropertiesFields{{
     {1083, FieldKind::Integer, 5, 500},  // scale height, %
     {1082, FieldKind::Integer, 5, 500},  // scale width, %
 }};

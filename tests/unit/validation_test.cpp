@@ -161,7 +161,7 @@ TEST(SettingsPageTest, ValidTextsAreTakenAndTheSpinRangesMatchTheFields) {
     ObjectPageValues object = ObjectPage();
     EXPECT_EQ(ReadObjectPage(ObjectPageTexts(object), object), std::nullopt);
     EXPECT_EQ(object, ObjectPage());  // the hidden height goes through unchanged
-    for (const FieldSpec& f : kEditorPageFields) {
+    for (const FieldRule& f : kEditorPageFields) {
         EXPECT_EQ(f.spinLo, f.lo);
         EXPECT_EQ(f.spinHi, f.hi);
     }
