@@ -61,4 +61,8 @@ inline constexpr int kToolIdMove = 2;
 inline constexpr int kToolIdInsert = 3;
 inline constexpr int kToolIdDragPhoto = 6;
 
+// The editor's context menus.
+inline constexpr int kMenuEditorPopup = 108;
+inline constexpr int kMenuPhotoPopup = 155;
+
 }  // namespace orvanel::id
