@@ -19,4 +19,18 @@ inline constexpr std::string_view kPolygonsPane = "Polygons: %d";
 inline constexpr std::string_view kPointsPaneInitial = "Points:      ";
 inline constexpr std::string_view kPolygonsPaneInitial = "Polygons:          ";
 
+// The exports.
+inline constexpr std::string_view kNoSplineToExport = "No spline to export!";
+inline constexpr std::string_view kPovLeftOfAxis =
+    "Some segments extends to the left of the rotation axis.\nPerhaps there will be rendering "
+    "errors!\nContine ?";
+inline constexpr std::string_view kVrmlLeftOfAxis =
+    "Some segments extends to the left of the rotation axis.\nPerhaps there will be anomalies in "
+    "the object!";
+inline constexpr std::string_view kTooManyTriangles =
+    "The surface has more triangles than a binary STL file can count.";
+// The refusals of a dialog field out of range; %1 and %2 are the limits.
+inline constexpr std::string_view kEnterIntegerBetween = "Enter an integer between %1 and %2.";
+inline constexpr std::string_view kEnterNumberBetween = "Enter a number between %1 and %2.";
+
 }  // namespace orvanel::text
