@@ -57,22 +57,27 @@ inline void CrossNormal(float px, float py, float pz, float ax, float ay, float 
     nz = static_cast<float>(cz * inverse);
 }
 
-// Whether CrossNormal found a length to divide by. Two equal samples in a
-// row, a row on the axis, or coordinates beyond float's range give none; the
-// result then has a component that is not finite, or is all zero, which no
-// unit vector is.
-inline bool Usable(float nx, float ny, float nz) {
+// 1 when CrossNormal found no length to divide by, else 0. Two equal samples
+// in a row, a row on the axis, or coordinates beyond float's range give none;
+// the result then has a component that is not finite, or is all zero, which
+// no unit vector is.
+inline std::uint32_t Unusable(float nx, float ny, float nz) {
     constexpr float kMax = std::numeric_limits<float>::max();
-    return (std::fabs(nx) <= kMax) & (std::fabs(ny) <= kMax) & (std::fabs(nz) <= kMax) &
-           !((nx == 0.0f) & (ny == 0.0f) & (nz == 0.0f));
+    const std::uint32_t infinite = (std::fabs(nx) <= kMax ? 0u : 1u) |
+                                   (std::fabs(ny) <= kMax ? 0u : 1u) |
+                                   (std::fabs(nz) <= kMax ? 0u : 1u);
+    const std::uint32_t zero =
+        (nx == 0.0f ? 1u : 0u) & (ny == 0.0f ? 1u : 0u) & (nz == 0.0f ? 1u : 0u);
+    return infinite | zero;
 }
 
 // Normals of a row from the next one; bad[j] marks the columns that have none.
 // Returns whether any column is bad. The arrays never overlap: telling the
-// compiler so, and keeping the promise out of inlining, lets it vectorise;
-// where the processor has them, with the wider registers. Every operation is
+// compiler so lets it vectorise, where the processor has them with the wider
+// registers (a function built in several versions is never inlined, which
+// keeps the promise). Every operation is
 // rounded the same at any width, so the normals do not change.
-[[gnu::noinline, gnu::target_clones("avx2", "default")]] bool NormalKernel(
+[[gnu::target_clones("avx2", "default")]] bool NormalKernel(
     const float* __restrict x, const float* __restrict y, float z, const float* __restrict nextX,
     const float* __restrict nextY, float nextZ, float* __restrict nx, float* __restrict ny,
     float* __restrict nz, std::uint32_t* __restrict bad, std::size_t sections) {
@@ -85,16 +90,17 @@ inline bool Usable(float nx, float ny, float nz) {
                 ny[last], nz[last]);
     std::uint32_t any = 0;
     for (std::size_t j = 0; j < sections; ++j) {
-        bad[j] = !Usable(nx[j], ny[j], nz[j]);
+        bad[j] = Unusable(nx[j], ny[j], nz[j]);
         any |= bad[j];
     }
     return any != 0;
 }
 
 // A sample turned to every section, in editor units over the scale.
-[[gnu::noinline, gnu::target_clones("avx2", "default")]] void RowKernel(
-    float px, const float* __restrict cos, const float* __restrict sin, float scale,
-    float* __restrict x, float* __restrict y, std::size_t sections) {
+[[gnu::target_clones("avx2", "default")]] void RowKernel(float px, const float* __restrict cos,
+                                                         const float* __restrict sin, float scale,
+                                                         float* __restrict x, float* __restrict y,
+                                                         std::size_t sections) {
     for (std::size_t j = 0; j < sections; ++j) {
         x[j] = px * cos[j] / scale;
         y[j] = px * sin[j] / scale;
@@ -165,7 +171,7 @@ public:
         const Vec3 p = Vertex(r, j), a = Vertex(r + 1, j);
         const Vec3 b = Vertex(r, j + 1 < m_nSections ? j + 1 : 0);
         CrossNormal(p.x, p.y, p.z, a.x, a.y, a.z, b.x, b.y, b.z, n.x, n.y, n.z);
-        return Usable(n.x, n.y, n.z);
+        return Unusable(n.x, n.y, n.z) == 0;
     }
 
     // Row 0's normal in a column that has none of its own: the first one
@@ -192,7 +198,7 @@ private:
 
 // The strip between two rows: each column's vertex of the first row, then of
 // the second, mirrored in z; the first column again at the end.
-[[gnu::noinline, gnu::target_clones("avx2", "default")]] void InterleaveKernel(
+[[gnu::target_clones("avx2", "default")]] void InterleaveKernel(
     const float* __restrict x, const float* __restrict y, float z, const float* __restrict nx,
     const float* __restrict ny, const float* __restrict nz, const float* __restrict nextX,
     const float* __restrict nextY, float nextZ, const float* __restrict nextNx,
