@@ -175,12 +175,12 @@ TEST(PovWriterTest, NumbersUseAPointWhateverTheLocale) {
     DocFixture g;
     AddPoints(*g, kVase);
     TempDir dir;
-    {
-        CommaLocale comma;
-        if (!comma.Active()) GTEST_SKIP() << "no locale with a decimal comma can be made here";
-        ASSERT_EQ(WritePovFile(*g, dir / "vase.inc", Proportional(1), g.prompter),
-                  ExportOutcome::Written);
-    }
+    const CommaLocaleRun run = RunInCommaLocale([&] {
+        return WritePovFile(*g, dir / "vase.inc", Proportional(1), g.prompter) ==
+               ExportOutcome::Written;
+    });
+    if (run == CommaLocaleRun::Unavailable) GTEST_SKIP() << "no locale with a decimal comma here";
+    ASSERT_EQ(run, CommaLocaleRun::Done);
     const auto bytes = ReadFileBytes(dir / "vase.inc");
     EXPECT_EQ(std::string(bytes.begin(), bytes.end()), kVaseFile);
 }

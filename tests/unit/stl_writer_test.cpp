@@ -180,16 +180,21 @@ TEST_F(StlWriterTest, TextHoldsTheSameTrianglesAsBinaryWhateverTheLocale) {
     DocFixture g;
     AddPoints(*g, {{0, 10}, {0, 40}, {60, 60}, {80, 150}, {30, 230}, {0, 250}, {0, 300}});
     const auto binary = Write(*g, {12, 3, false, "egg"});
-    std::vector<Tri> text;
-    {
-        CommaLocale comma;
-        text = Write(*g, {12, 3, true, "egg"});
+    const CommaLocaleRun run = RunInCommaLocale([&] {
+        return WriteStlFile(*g, dir / "text.stl", {12, 3, true, "egg"}, prompter) ==
+               ExportOutcome::Written;
+    });
+    ASSERT_NE(run, CommaLocaleRun::Failed);
+    if (run == CommaLocaleRun::Unavailable) {
+        ASSERT_EQ(WriteStlFile(*g, dir / "text.stl", {12, 3, true, "egg"}, prompter),
+                  ExportOutcome::Written);
     }
-    const auto bytes = ReadFileBytes(dir / "out.stl");
+    const auto bytes = ReadFileBytes(dir / "text.stl");
     const std::string file(bytes.begin(), bytes.end());
     EXPECT_EQ(file.rfind("solid egg\n", 0), 0u);
     EXPECT_EQ(file.substr(file.size() - 13), "endsolid egg\n");
     EXPECT_EQ(file.find(','), std::string::npos);
+    const std::vector<Tri> text = ReadAscii(file);
     ASSERT_EQ(text.size(), binary.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         for (int k = 0; k < 3; ++k) ASSERT_EQ(text[i].v[k].Key(), binary[i].v[k].Key());

@@ -181,15 +181,15 @@ TEST(VrmlWriterTest, WritingRefusingAndWarning) {
 
 TEST(VrmlWriterTest, NumbersUseAPointWhateverTheLocale) {
     const std::string expected = Export(kVase);
+    DocFixture g;
+    AddPoints(*g, kVase);
     TempDir dir;
-    {
-        CommaLocale comma;
-        if (!comma.Active()) GTEST_SKIP() << "no locale with a decimal comma can be made here";
-        DocFixture g;
-        AddPoints(*g, kVase);
-        ASSERT_EQ(WriteVrmlFile(*g, dir / "vase.wrl", "vase", {}, g.prompter),
-                  ExportOutcome::Written);
-    }
+    const CommaLocaleRun run = RunInCommaLocale([&] {
+        return WriteVrmlFile(*g, dir / "vase.wrl", "vase", {}, g.prompter) ==
+               ExportOutcome::Written;
+    });
+    if (run == CommaLocaleRun::Unavailable) GTEST_SKIP() << "no locale with a decimal comma here";
+    ASSERT_EQ(run, CommaLocaleRun::Done);
     const auto bytes = ReadFileBytes(dir / "vase.wrl");
     EXPECT_EQ(std::string(bytes.begin(), bytes.end()), expected);
 }
