@@ -1,5 +1,6 @@
 #include "app/batch.h"
 
+#include <cfloat>
 #include <charconv>
 #include <climits>
 #include <filesystem>
@@ -8,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/field_text.h"
 #include "document/document.h"
 #include "export/pov_writer.h"
 #include "export/stl_writer.h"
@@ -27,8 +29,6 @@ constexpr std::string_view kUsage =
     "               [--diffuse RRGGBB] [--emissive RRGGBB] [--specular RRGGBB]\n"
     "       orvanel --export-stl OUT PROFILE.lum [--sections N] [--steps N] [--ascii]\n";
 
-constexpr std::string_view kParseInteger = "Please enter an integer.";
-constexpr std::string_view kParseNumber = "Please enter a number.";
 constexpr std::string_view kParseColour = "Please enter a colour as RRGGBB.";
 
 // Messages go to the error stream; a question is answered Yes.
@@ -73,34 +73,27 @@ struct UsageError {
     std::string text;
 };
 
-int ParseInt(std::string_view s) {
-    int v = 0;
-    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-    if (ec != std::errc() || end != s.data() + s.size()) throw Refusal{std::string(kParseInteger)};
-    return v;
+// Command-line values are refused as the dialog refuses its fields.
+int ParseInt(std::string_view s, int lo = INT_MIN, int hi = INT_MAX) {
+    FieldRead<int> read = ReadIntField(s, lo, hi);
+    if (!read.value) throw Refusal{read.message};
+    return *read.value;
 }
 
 float ParseFloat(std::string_view s) {
-    float v = 0;
-    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-    if (ec != std::errc() || end != s.data() + s.size() || s.empty()) {
-        throw Refusal{std::string(kParseNumber)};
-    }
-    return v;
+    FieldRead<float> read = ReadNumberField(s, -FLT_MAX, FLT_MAX);
+    if (!read.value) throw Refusal{read.message};
+    return *read.value;
 }
 
-COLORREF ParseColour(std::string_view s) {
+Colour ParseColour(std::string_view s) {
     unsigned rgb = 0;
     const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), rgb, 16);
     if (s.size() != 6 || ec != std::errc() || end != s.data() + s.size()) {
         throw Refusal{std::string(kParseColour)};
     }
-    return RGB(static_cast<int>(rgb >> 16), static_cast<int>(rgb >> 8), static_cast<int>(rgb));
-}
-
-int InRange(int v, IntRange range) {
-    if (!range.Contains(v)) throw Refusal{IntegerRangeMessage(range)};
-    return v;
+    return Rgb(static_cast<std::uint8_t>(rgb >> 16), static_cast<std::uint8_t>(rgb >> 8),
+               static_cast<std::uint8_t>(rgb));
 }
 
 // The options after the command's fixed arguments, one at a time.
@@ -181,7 +174,7 @@ private:
             if (o == "--normalised") {
                 proportional = false;
             } else if (o == "--proportional-factor") {
-                factor = InRange(ParseInt(options.Value(o)), {1, INT_MAX});
+                factor = ParseInt(options.Value(o), 1, INT_MAX);
             } else {
                 throw UsageError{"unknown option " + std::string(o)};
             }
@@ -240,9 +233,9 @@ private:
         bool ascii = false;
         for (std::string_view o; options.Next(o);) {
             if (o == "--sections") {
-                sections = InRange(ParseInt(options.Value(o)), kStlSectionsRange);
+                sections = ParseInt(options.Value(o), kStlSectionsRange.lo, kStlSectionsRange.hi);
             } else if (o == "--steps") {
-                steps = InRange(ParseInt(options.Value(o)), kStlStepsRange);
+                steps = ParseInt(options.Value(o), kStlStepsRange.lo, kStlStepsRange.hi);
             } else if (o == "--ascii") {
                 ascii = true;
             } else {

@@ -6,18 +6,9 @@
 #include <optional>
 #include <string>
 
+#include "document/colour.h"
+
 namespace orvanel {
-
-// A colour as the program keeps it: 0x00BBGGRR.
-using COLORREF = std::uint32_t;
-
-constexpr COLORREF RGB(int r, int g, int b) {
-    return static_cast<COLORREF>(r & 0xFF) | static_cast<COLORREF>(g & 0xFF) << 8 |
-           static_cast<COLORREF>(b & 0xFF) << 16;
-}
-constexpr int GetRValue(COLORREF c) { return static_cast<int>(c & 0xFF); }
-constexpr int GetGValue(COLORREF c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int GetBValue(COLORREF c) { return static_cast<int>((c >> 16) & 0xFF); }
 
 struct IntRange {
     int lo, hi;
@@ -41,9 +32,9 @@ inline constexpr IntRange kVrmlStepsSpin{0, 50};
 inline constexpr IntRange kVrmlSmoothingAngleSpin{0, 90};
 inline constexpr IntRange kVrmlHoleRadiusSpin{0, 10000};
 
-inline constexpr COLORREF kVrmlDefaultDiffuse = RGB(50, 80, 210);
-inline constexpr COLORREF kVrmlDefaultEmissive = RGB(0, 0, 0);
-inline constexpr COLORREF kVrmlDefaultSpecular = RGB(255, 255, 255);
+inline constexpr Colour kVrmlDefaultDiffuse = Rgb(50, 80, 210);
+inline constexpr Colour kVrmlDefaultEmissive = Rgb(0, 0, 0);
+inline constexpr Colour kVrmlDefaultSpecular = Rgb(255, 255, 255);
 
 struct VrmlOptions {
     int nSections = 16;
@@ -53,14 +44,10 @@ struct VrmlOptions {
     int nSmoothingAngle = 30;   // degrees
     bool bFlipNormals = false;  // the document's flag when the dialog opens
     int nHoleRadius = 0;        // editor units
-    COLORREF clrDiffuse = kVrmlDefaultDiffuse;
-    COLORREF clrEmissive = kVrmlDefaultEmissive;
-    COLORREF clrSpecular = kVrmlDefaultSpecular;
+    Colour clrDiffuse = kVrmlDefaultDiffuse;
+    Colour clrEmissive = kVrmlDefaultEmissive;
+    Colour clrSpecular = kVrmlDefaultSpecular;
 };
-
-// "Enter an integer between 3 and 500." and "Enter a number between 0 and 1."
-std::string IntegerRangeMessage(IntRange range);
-std::string NumberRangeMessage(FloatRange range);
 
 // The refusal of the first value out of range, in the order the dialog reads
 // its fields, or nothing when every value is accepted.

@@ -14,12 +14,12 @@ namespace orvanel {
 
 namespace {
 
-void AppendColour(std::string& out, COLORREF c) {
-    AppendFixed(out, GetRValue(c) / 255.0);
+void AppendColour(std::string& out, Colour c) {
+    AppendFixed(out, RedOf(c) / 255.0);
     out += ' ';
-    AppendFixed(out, GetGValue(c) / 255.0);
+    AppendFixed(out, GreenOf(c) / 255.0);
     out += ' ';
-    AppendFixed(out, GetBValue(c) / 255.0);
+    AppendFixed(out, BlueOf(c) / 255.0);
 }
 
 }  // namespace

@@ -162,8 +162,8 @@ TEST_F(BatchTest, VrmlExportTakesEveryOptionOfTheDialog) {
     VrmlOptions o;
     o.nSections = 8, o.nSteps = 3, o.nSmoothingAngle = 45, o.nHoleRadius = 90;
     o.bFlipNormals = true, o.fShininess = 0.5f, o.fTransparency = 0.25f;
-    o.clrDiffuse = RGB(255, 128, 0), o.clrEmissive = RGB(0, 0, 16),
-    o.clrSpecular = RGB(128, 128, 128);
+    o.clrDiffuse = Rgb(255, 128, 0), o.clrEmissive = Rgb(0, 0, 16),
+    o.clrSpecular = Rgb(128, 128, 128);
     EXPECT_EQ(Read("vase.wrl"), VrmlFileText(*g, "vase", o).text);
 }
 
@@ -180,8 +180,8 @@ TEST_F(BatchTest, ValuesOutOfRangeAreRefusedWithTheDialogsMessageAndNothingIsWri
         {{"--export-vrml", "--hole-radius", "1001"}, "Enter an integer between 0 and 1000."},
         {{"--export-vrml", "--shininess", "1.5"}, "Enter a number between 0 and 1."},
         {{"--export-vrml", "--transparency", "-1"}, "Enter a number between 0 and 1."},
-        {{"--export-vrml", "--steps", "six"}, "Please enter an integer."},
-        {{"--export-vrml", "--shininess", "0,5"}, "Please enter a number."},
+        {{"--export-vrml", "--steps", "six"}, "Enter an integer."},
+        {{"--export-vrml", "--shininess", "0,5"}, "Enter a number."},
         {{"--export-vrml", "--diffuse", "red"}, "Please enter a colour as RRGGBB."},
         {{"--export-stl", "--sections", "2"}, "Enter an integer between 3 and 200."},
         {{"--export-stl", "--steps", "41"}, "Enter an integer between 1 and 40."},

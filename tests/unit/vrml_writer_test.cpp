@@ -92,7 +92,7 @@ TEST(VrmlWriterTest, MaterialLinesFollowShininessAndTransparency) {
 
     VrmlOptions glass;
     glass.fTransparency = 0.5f;
-    glass.clrEmissive = RGB(255, 0, 51);
+    glass.clrEmissive = Rgb(255, 0, 51);
     const std::string clear = Export(kVase, glass);
     EXPECT_NE(clear.find("\n\t\t\ttransparency 0.500000\n\t\t}"), std::string::npos);
     EXPECT_NE(clear.find("emissiveColor 1.000000 0.000000 0.200000\n"), std::string::npos);
