@@ -57,12 +57,14 @@ std::string Utf16ToUtf8(const std::vector<std::uint16_t>& units) {
 
 std::size_t CMemFile::Read(void* buffer, std::size_t n) {
     const std::size_t count = std::min(n, m_data.size() - m_nPosition);
+    if (count == 0) return 0;
     std::memcpy(buffer, m_data.data() + m_nPosition, count);
     m_nPosition += count;
     return count;
 }
 
 void CMemFile::Write(const void* buffer, std::size_t n) {
+    if (n == 0) return;
     const std::size_t end = m_nPosition + n;
     if (end > m_data.capacity()) {
         const std::size_t grow = std::max<std::size_t>(m_nGrowBytes, 1);

@@ -54,7 +54,7 @@ void CTavrinEditorDoc::ReadStoredSettings() {
     using namespace settings_keys;
     m_bPropMapping = m_settings.GetInt(kSection, kPropMapping, 1) != 0;
     m_nProportionalFactor = GetIntInRange(m_settings, kSection, kProportionalFactor, 1, 1, INT_MAX);
-    m_nEditorSteps = GetIntInRange(m_settings, kSection, kEditorSteps, 10, 1, 20);
+    m_nEditorSteps = GetIntInRange(m_settings, kSection, kEditorSteps, 10, 1, kMaxEditorSteps);
     m_nPreviewSteps = GetIntInRange(m_settings, kSection, kPreviewSteps, 5, 1, 40);
     m_nSections = GetIntInRange(m_settings, kSection, kSections, 24, 3, 200);
     const float height =

@@ -37,7 +37,7 @@ ProfileData ReadProfile(CArchive& ar) {
         data.version = ProfileData::Version::Current;
         data.bClosed = ar.ReadInt32() != 0;
         const std::int32_t count = ar.ReadInt32();
-        data.editorSteps = ar.ReadInt32();
+        data.editorSteps = std::min(ar.ReadInt32(), kMaxEditorSteps);
         data.flipNormals = ar.ReadInt32() != 0;
         data.points = ReadPoints(ar, count, true);
     } else if (magic == kMagicOlder) {

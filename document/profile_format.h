@@ -15,6 +15,11 @@ namespace orvanel {
 inline constexpr std::string_view kMagicCurrent = "VOLDERAK";
 inline constexpr std::string_view kMagicOlder = "TAVRINV1.2";
 
+// The most curve steps per segment the settings sheet allows. A file may
+// carry any number; a larger one would make every repaint sample billions of
+// points, so it reads as this.
+inline constexpr std::int32_t kMaxEditorSteps = 20;
+
 // The stream does not start with either magic string.
 class NotAProfileFile : public std::runtime_error {
 public:
@@ -42,7 +47,8 @@ struct ProfileData {
 
 // Reads and checks a whole profile. Throws NotAProfileFile, CArchiveException
 // or CFileException. The result keeps the document's rules: a negative
-// coordinate reads as 0 and a closed flag needs three points.
+// coordinate reads as 0, a closed flag needs three points, and the editor
+// steps are at most kMaxEditorSteps.
 ProfileData ReadProfile(CArchive& ar);
 
 }  // namespace orvanel

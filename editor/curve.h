@@ -131,47 +131,35 @@ inline double Round(double v) {
     }
 }
 
-template <SampleRounding R, class Emit>
-void StepSingle(const SegmentControls& s, int k, float h, Emit& emit) {
+// One segment's forward differencing in Real arithmetic. In float the
+// running position starts at B; in double it is scaled by the drawing scale
+// and every step adds the scaled first difference.
+template <class Real, SampleRounding R, class Emit>
+void StepSegment(const SegmentControls& s, int k, float hf, double scale, Emit& emit) {
     const CubicCoefficients cx = CatmullRomCoefficients(s.a.x, s.b.x, s.c.x, s.d.x);
     const CubicCoefficients cy = CatmullRomCoefficients(s.a.y, s.b.y, s.c.y, s.d.y);
-    float d1x = ((cx.a3 * h + cx.a2) * h + cx.a1) * h;
-    float d2x = (2.0f * cx.a2 + 6.0f * cx.a3 * h) * h * h;
-    const float d3x = 6.0f * cx.a3 * h * h * h;
-    float d1y = ((cy.a3 * h + cy.a2) * h + cy.a1) * h;
-    float d2y = (2.0f * cy.a2 + 6.0f * cy.a3 * h) * h * h;
-    const float d3y = 6.0f * cy.a3 * h * h * h;
-    float px = static_cast<float>(s.b.x);
-    float py = static_cast<float>(s.b.y);
+    const Real h = hf;
+    const Real a3x = cx.a3, a2x = cx.a2, a1x = cx.a1;
+    const Real a3y = cy.a3, a2y = cy.a2, a1y = cy.a1;
+    Real d1x = ((a3x * h + a2x) * h + a1x) * h;
+    Real d2x = (Real(2) * a2x + Real(6) * a3x * h) * h * h;
+    const Real d3x = Real(6) * a3x * h * h * h;
+    Real d1y = ((a3y * h + a2y) * h + a1y) * h;
+    Real d2y = (Real(2) * a2y + Real(6) * a3y * h) * h * h;
+    const Real d3y = Real(6) * a3y * h * h * h;
+    const Real sc = std::is_same_v<Real, float> ? Real(1) : Real(scale);
+    Real px = sc * static_cast<Real>(s.b.x);
+    Real py = sc * static_cast<Real>(s.b.y);
     for (int i = 0; i < k; ++i) {
-        px += d1x;
+        if constexpr (std::is_same_v<Real, float>) {
+            px += d1x;
+            py += d1y;
+        } else {
+            px += sc * d1x;
+            py += sc * d1y;
+        }
         d1x += d2x;
         d2x += d3x;
-        py += d1y;
-        d1y += d2y;
-        d2y += d3y;
-        emit(CurveSample{Round<R>(px), Round<R>(py)});
-    }
-}
-
-template <SampleRounding R, class Emit>
-void StepDouble(const SegmentControls& s, int k, float hf, double scale, Emit& emit) {
-    const CubicCoefficients cx = CatmullRomCoefficients(s.a.x, s.b.x, s.c.x, s.d.x);
-    const CubicCoefficients cy = CatmullRomCoefficients(s.a.y, s.b.y, s.c.y, s.d.y);
-    const double h = hf;
-    double d1x = ((cx.a3 * h + cx.a2) * h + cx.a1) * h;
-    double d2x = (2.0 * cx.a2 + 6.0 * cx.a3 * h) * h * h;
-    const double d3x = 6.0 * cx.a3 * h * h * h;
-    double d1y = ((cy.a3 * h + cy.a2) * h + cy.a1) * h;
-    double d2y = (2.0 * cy.a2 + 6.0 * cy.a3 * h) * h * h;
-    const double d3y = 6.0 * cy.a3 * h * h * h;
-    double px = scale * s.b.x;
-    double py = scale * s.b.y;
-    for (int i = 0; i < k; ++i) {
-        px += scale * d1x;
-        d1x += d2x;
-        d2x += d3x;
-        py += scale * d1y;
         d1y += d2y;
         d2y += d3y;
         emit(CurveSample{Round<R>(px), Round<R>(py)});
@@ -182,26 +170,11 @@ template <class Real, class Emit>
 void Dispatch(const SegmentControls& s, const CurveSampling& p, int k, float h, Emit& emit) {
     switch (p.rounding) {
         case SampleRounding::Truncate:
-            if constexpr (std::is_same_v<Real, float>) {
-                StepSingle<SampleRounding::Truncate>(s, k, h, emit);
-            } else {
-                StepDouble<SampleRounding::Truncate>(s, k, h, p.scale, emit);
-            }
-            break;
+            return StepSegment<Real, SampleRounding::Truncate>(s, k, h, p.scale, emit);
         case SampleRounding::RoundHalfUp:
-            if constexpr (std::is_same_v<Real, float>) {
-                StepSingle<SampleRounding::RoundHalfUp>(s, k, h, emit);
-            } else {
-                StepDouble<SampleRounding::RoundHalfUp>(s, k, h, p.scale, emit);
-            }
-            break;
+            return StepSegment<Real, SampleRounding::RoundHalfUp>(s, k, h, p.scale, emit);
         case SampleRounding::None:
-            if constexpr (std::is_same_v<Real, float>) {
-                StepSingle<SampleRounding::None>(s, k, h, emit);
-            } else {
-                StepDouble<SampleRounding::None>(s, k, h, p.scale, emit);
-            }
-            break;
+            return StepSegment<Real, SampleRounding::None>(s, k, h, p.scale, emit);
     }
 }
 

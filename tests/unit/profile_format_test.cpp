@@ -119,6 +119,15 @@ TEST(ProfileFormatTest, LoadKeepsTheDocumentsRules) {
     EXPECT_TRUE(ListIsSound(*f));
 }
 
+TEST(ProfileFormatTest, HugeEditorStepsReadAsTheLargestTheSheetAllows) {
+    DocFixture f;
+    ASSERT_TRUE(f->OnOpenDocument(Fixture("huge_steps.lum")));
+    EXPECT_EQ(f->m_nEditorSteps, kMaxEditorSteps);
+    f->HitTestCurve(50, 50);  // would otherwise step two billion times a segment
+    ASSERT_TRUE(Load(*f, Bytes().Header(0, 0, -4, 0)));
+    EXPECT_EQ(f->m_nEditorSteps, -4);  // a value below 1 only draws nothing
+}
+
 TEST(ProfileFormatTest, FlagsOtherThanOneReadAsSet) {
     DocFixture f;
     ASSERT_TRUE(Load(*f, Bytes().Header(7, 3, 10, 2).Point(0, 0, 5, -1).Point(1, 1).Point(2, 2)));
