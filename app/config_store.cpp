@@ -20,8 +20,7 @@ wxString PathOf(std::string_view section, std::string_view key) {
 
 std::unique_ptr<ConfigStore> ConfigStore::ForUser() {
     const wxString name = wxString::FromUTF8(text::kAppName.data(), text::kAppName.size());
-    const wxString file =
-        wxFileConfig::GetLocalFileName(name, wxCONFIG_USE_SUBDIR | wxCONFIG_USE_XDG);
+    const wxString file = wxFileConfig::GetLocalFileName(name, wxCONFIG_USE_SUBDIR);
     return std::make_unique<ConfigStore>(std::filesystem::path(file.utf8_string()));
 }
 
@@ -30,8 +29,7 @@ ConfigStore::ConfigStore(const std::filesystem::path& file) : m_file(file) {
     std::error_code ec;
     std::filesystem::create_directories(file.parent_path(), ec);
     m_config = std::make_unique<wxFileConfig>(name, kVendorName, wxString::FromUTF8(file.string()),
-                                              wxString(),
-                                              wxCONFIG_USE_LOCAL_FILE | wxCONFIG_USE_XDG);
+                                              wxString(), wxCONFIG_USE_LOCAL_FILE);
     // Keys are the program's own; nothing in them is an environment variable.
     m_config->SetExpandEnvVars(false);
 }

@@ -38,8 +38,9 @@ std::filesystem::path HelpLauncher::FindBook() {
     const std::filesystem::path exeDir =
         std::filesystem::path(wxStandardPaths::Get().GetExecutablePath().utf8_string())
             .parent_path();
-    for (const auto& candidate : {exeDir / "help" / kBookName,
-                                  exeDir.parent_path() / "share" / "orvanel" / "help" / kBookName}) {
+    for (const auto& candidate :
+         {exeDir / "help" / kBookName,
+          exeDir.parent_path() / "share" / "orvanel" / "help" / kBookName}) {
         std::error_code ec;
         if (std::filesystem::is_regular_file(candidate, ec)) return candidate;
     }

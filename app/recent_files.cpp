@@ -17,9 +17,7 @@ void RecentFileList::Add(const std::filesystem::path& path) {
     if (m_entries.size() > kMaxEntries) m_entries.resize(kMaxEntries);
 }
 
-void RecentFileList::Remove(const std::filesystem::path& path) {
-    std::erase(m_entries, path);
-}
+void RecentFileList::Remove(const std::filesystem::path& path) { std::erase(m_entries, path); }
 
 void RecentFileList::Load(SettingsStore& store) {
     m_entries.clear();

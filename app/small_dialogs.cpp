@@ -15,8 +15,7 @@ namespace {
 wxString Wx(std::string_view s) { return wxString::FromUTF8(s.data(), s.size()); }
 }  // namespace
 
-CKeyDialog::CKeyDialog(wxWindow* parent)
-    : wxDialog(parent, wxID_ANY, Wx(text::kKeyboardCaption)) {
+CKeyDialog::CKeyDialog(wxWindow* parent) : wxDialog(parent, wxID_ANY, Wx(text::kKeyboardCaption)) {
     wxString keys, functions;
     for (const auto& [key, function] : text::kKeyboardPairs) {
         if (!keys.empty()) {
@@ -29,14 +28,14 @@ CKeyDialog::CKeyDialog(wxWindow* parent)
     // Two columns whose lines pair up, keys right-aligned against the rule.
     auto* table = new wxFlexGridSizer(2, 3, 4, 8);
     table->Add(new wxStaticText(this, wxID_ANY, Wx(text::kKeyHeading)), 0, wxALIGN_RIGHT);
-    table->Add(new wxStaticLine(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxLI_VERTICAL),
-               0, wxEXPAND);
+    table->Add(new wxStaticLine(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxLI_VERTICAL), 0,
+               wxEXPAND);
     table->Add(new wxStaticText(this, wxID_ANY, Wx(text::kFunctionHeading)));
-    table->Add(new wxStaticText(this, wxID_ANY, keys, wxDefaultPosition, wxDefaultSize,
-                                wxALIGN_RIGHT),
-               0, wxALIGN_RIGHT);
-    table->Add(new wxStaticLine(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxLI_VERTICAL),
-               0, wxEXPAND);
+    table->Add(
+        new wxStaticText(this, wxID_ANY, keys, wxDefaultPosition, wxDefaultSize, wxALIGN_RIGHT), 0,
+        wxALIGN_RIGHT);
+    table->Add(new wxStaticLine(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxLI_VERTICAL), 0,
+               wxEXPAND);
     table->Add(new wxStaticText(this, wxID_ANY, functions));
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     sizer->Add(table, 0, wxALL, 12);

@@ -2,6 +2,8 @@
 
 #include "app/splitter_shares.h"
 
+#include <algorithm>
+
 namespace orvanel {
 
 CSplitWndEx::CSplitWndEx(wxWindow* parent)
@@ -13,6 +15,74 @@ CSplitWndEx::CSplitWndEx(wxWindow* parent)
     Bind(wxEVT_SIZE, &CSplitWndEx::OnSize, this);
     Bind(wxEVT_SPLITTER_DOUBLECLICKED, &CSplitWndEx::OnUnsplitRequest, this);
     Bind(wxEVT_SPLITTER_UNSPLIT, &CSplitWndEx::OnUnsplitRequest, this);
+    for (const auto type : {wxEVT_MOTION, wxEVT_LEFT_DOWN, wxEVT_LEFT_UP, wxEVT_RIGHT_DOWN}) {
+        Bind(type, &CSplitWndEx::OnTrackMouse, this);
+    }
+    Bind(wxEVT_KEY_DOWN, &CSplitWndEx::OnTrackKey, this);
+    Bind(wxEVT_MOUSE_CAPTURE_LOST, [this](wxMouseCaptureLostEvent&) {
+        m_bTracking = false;
+        SetCursor(wxNullCursor);
+    });
+}
+
+void CSplitWndEx::StartTracking() {
+    if (!IsSplit() || m_bTracking) return;
+    m_bTracking = true;
+    m_nTrackStart = GetSashPosition();
+    SetFocus();
+    SetCursor(wxCursor(wxCURSOR_SIZEWE));
+    WarpPointer(GetSashPosition() + GetSashSize() / 2, GetClientSize().y / 2);
+    CaptureMouse();
+}
+
+void CSplitWndEx::EndTracking(bool keep) {
+    if (!m_bTracking) return;
+    m_bTracking = false;
+    if (HasCapture()) ReleaseMouse();
+    SetCursor(wxNullCursor);
+    if (!keep) SetSashPosition(m_nTrackStart);
+}
+
+void CSplitWndEx::OnTrackMouse(wxMouseEvent& event) {
+    if (!m_bTracking) {
+        event.Skip();
+        return;
+    }
+    if (event.Moving() || event.Dragging()) {
+        SetSashPosition(std::clamp(event.GetX(), 0, GetClientSize().x - GetSashSize()));
+    } else if (event.LeftDown() || event.LeftUp()) {
+        EndTracking(true);
+    } else if (event.RightDown()) {
+        EndTracking(false);
+    }
+}
+
+void CSplitWndEx::OnTrackKey(wxKeyEvent& event) {
+    if (!m_bTracking) {
+        event.Skip();
+        return;
+    }
+    constexpr int kKeyStep = 8;
+    switch (event.GetKeyCode()) {
+        case WXK_LEFT:
+        case WXK_RIGHT: {
+            const int step = event.GetKeyCode() == WXK_LEFT ? -kKeyStep : kKeyStep;
+            const int x =
+                std::clamp(GetSashPosition() + step, 0, GetClientSize().x - GetSashSize());
+            SetSashPosition(x);
+            WarpPointer(x + GetSashSize() / 2, GetClientSize().y / 2);
+            break;
+        }
+        case WXK_RETURN:
+        case WXK_NUMPAD_ENTER:
+            EndTracking(true);
+            break;
+        case WXK_ESCAPE:
+            EndTracking(false);
+            break;
+        default:
+            break;
+    }
 }
 
 void CSplitWndEx::SetPanePercents(int rowPercent, int colPercent) {
@@ -22,8 +92,7 @@ void CSplitWndEx::SetPanePercents(int rowPercent, int colPercent) {
 
 void CSplitWndEx::SplitPercent(wxWindow* left, wxWindow* right) {
     const int width = GetParent()->GetClientSize().x;
-    SplitVertically(left, right,
-                    InitialPaneExtent(width, GetSashSize(), m_nColPercent, 0, 2));
+    SplitVertically(left, right, InitialPaneExtent(width, GetSashSize(), m_nColPercent, 0, 2));
 }
 
 void CSplitWndEx::OnUnsplitRequest(wxSplitterEvent& event) { event.Veto(); }

@@ -14,6 +14,10 @@ public:
     // Splits side by side, the left pane at its share of the parent's width.
     void SplitPercent(wxWindow* left, wxWindow* right);
     int ColumnPercent() const { return m_nColPercent; }
+    // The Split command: the bar follows the mouse or the arrow keys until a
+    // click or Enter places it; Escape puts it back.
+    void StartTracking();
+    bool IsTracking() const { return m_bTracking; }
 
 private:
     void OnSize(wxSizeEvent& event);
@@ -21,6 +25,12 @@ private:
     // rather than removing it.
     void OnUnsplitRequest(wxSplitterEvent& event);
 
+    void OnTrackMouse(wxMouseEvent& event);
+    void OnTrackKey(wxKeyEvent& event);
+    void EndTracking(bool keep);
+
+    bool m_bTracking = false;
+    int m_nTrackStart = 0;
     int m_nRowPercent = 50;
     int m_nColPercent = 50;
 };

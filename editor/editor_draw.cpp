@@ -156,8 +156,8 @@ double EditorPrintScale(int pageWidth, int pageHeight, int maxX, int maxY) {
     if (whole > 0) return 0.95 * whole;
     // A profile larger than the page: the whole ratio would be 0 and print
     // nothing, so it shrinks to fit instead.
-    return 0.95 * std::min(static_cast<double>(pageWidth) / maxX,
-                           static_cast<double>(pageHeight) / maxY);
+    return 0.95 *
+           std::min(static_cast<double>(pageWidth) / maxX, static_cast<double>(pageHeight) / maxY);
 }
 
 int ToDrawing(int v, double scale) { return SampleToInt(std::trunc(scale * v)); }

@@ -47,14 +47,14 @@ CTavrinEditorView::CTavrinEditorView(wxWindow* parent, CTavrinEditorDoc& doc,
     Bind(wxEVT_PAINT, &CTavrinEditorView::OnPaint, this);
     Bind(wxEVT_SCROLLWIN_LINEUP, &CTavrinEditorView::OnScrollLine, this);
     Bind(wxEVT_SCROLLWIN_LINEDOWN, &CTavrinEditorView::OnScrollLine, this);
-    for (const auto type : {wxEVT_LEFT_DOWN, wxEVT_LEFT_UP, wxEVT_RIGHT_DOWN, wxEVT_RIGHT_UP,
-                            wxEVT_MOTION}) {
+    for (const auto type :
+         {wxEVT_LEFT_DOWN, wxEVT_LEFT_UP, wxEVT_RIGHT_DOWN, wxEVT_RIGHT_UP, wxEVT_MOTION}) {
         Bind(type, &CTavrinEditorView::OnMouse, this);
     }
     Bind(wxEVT_KEY_DOWN, &CTavrinEditorView::OnKeyDown, this);
     Bind(wxEVT_CONTEXT_MENU, &CTavrinEditorView::OnContextMenu, this);
     Bind(wxEVT_SET_CURSOR, &CTavrinEditorView::OnSetCursor, this);
-    Bind(wxEVT_MENU, &CTavrinEditorView::OnForceRedraw, this, id::kForceRedraw);
+    Bind(wxEVT_MENU, &CTavrinEditorView::OnForceRedraw, this, id::Ui(id::kForceRedraw));
 }
 
 CTavrinEditorView::~CTavrinEditorView() { WriteEditorLook(m_settings, m_look); }
@@ -110,8 +110,8 @@ void CTavrinEditorView::RenderFrame(const wxPoint& origin, const wxSize& size) {
     m_dScale = 1.0;
     {
         DcCanvas canvas(dc);
-        const EditorPaint paint{false, m_bGrid, 1.0,
-                                {origin.x, origin.y, origin.x + size.x, origin.y + size.y}};
+        const EditorPaint paint{
+            false, m_bGrid, 1.0, {origin.x, origin.y, origin.x + size.x, origin.y + size.y}};
         PaintEditor(canvas, m_doc, m_look, paint, [this, &dc] {
             if (m_photoPainter) m_photoPainter(dc);
         });

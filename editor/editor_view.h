@@ -79,7 +79,9 @@ public:
 
     // Draws the background photo into the off-screen bitmap; the photo
     // itself comes with the tools.
-    void SetPhotoPainter(std::function<void(wxDC&)> painter) { m_photoPainter = std::move(painter); }
+    void SetPhotoPainter(std::function<void(wxDC&)> painter) {
+        m_photoPainter = std::move(painter);
+    }
 
     // One printed page of the given printable size in device pixels; the
     // drawing fits the page whatever the DC's own scale. Returns the scale.

@@ -50,7 +50,7 @@ double AspectOf(int width, int height) {
 }
 
 std::array<float, 4> LightPosition(int cell, bool front) {
-    static constexpr float kCells[8][2] = {{-10, 10}, {0, 10},   {10, 10},  {-10, 0},
+    static constexpr float kCells[8][2] = {{-10, 10}, {0, 10},    {10, 10}, {-10, 0},
                                            {10, 0},   {-10, -10}, {0, -10}, {10, -10}};
     const float z = front ? 5.0f : -5.0f;
     if (cell < 0 || cell > 7) return {0.0f, 0.0f, z, 0.0f};

@@ -18,9 +18,9 @@ struct PreviewCamera {
     float farPlane = 5.2f;
     float nearPlane = 2.8f;
     float eyeDistance = 4.0f;
-    float rotY = 0.0f;       // degrees, the second rotation, about y
-    float rotX = -94.22f;    // degrees, the first rotation, about x
-    float rotZ = 0.0f;       // shown by the Up key only; never applied
+    float rotY = 0.0f;     // degrees, the second rotation, about y
+    float rotX = -94.22f;  // degrees, the first rotation, about x
+    float rotZ = 0.0f;     // shown by the Up key only; never applied
 
     static constexpr double kFieldOfView = 40.0;  // vertical, degrees
     static constexpr float kPixelsPerDegree = 3.6f;

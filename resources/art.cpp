@@ -1,7 +1,9 @@
 #include "resources/art.h"
 
+#include <wx/brush.h>
 #include <wx/graphics.h>
 #include <wx/image.h>
+#include <wx/pen.h>
 
 #include <cmath>
 #include <memory>
@@ -328,10 +330,10 @@ wxCursor MakeRotateCursor() {
         gc.StrokePath(lower);
         gc.SetBrush(outline ? *wxWHITE_BRUSH : *wxBLACK_BRUSH);
         const double grow = outline ? 2.5 : 0;
-        Head(gc, 15 + 10 * std::cos(kPi * 1.85), 16 + 10 * std::sin(kPi * 1.85) + 1,
-             kPi * 0.35, 7 + grow);
-        Head(gc, 15 + 10 * std::cos(kPi * 0.85), 16 + 10 * std::sin(kPi * 0.85) - 1,
-             kPi * 1.35, 7 + grow);
+        Head(gc, 15 + 10 * std::cos(kPi * 1.85), 16 + 10 * std::sin(kPi * 1.85) + 1, kPi * 0.35,
+             7 + grow);
+        Head(gc, 15 + 10 * std::cos(kPi * 0.85), 16 + 10 * std::sin(kPi * 0.85) - 1, kPi * 1.35,
+             7 + grow);
         gc.DrawEllipse(13, 14, 4, 4);
     });
 }

@@ -120,8 +120,8 @@ TEST(CameraTest, PrintImageSizes) {
         {{800, 400}, {4800, 6000}, false, {4800, 2400}},
         // A tall view fills the page's height.
         {{400, 800}, {4800, 6000}, false, {3000, 6000}},
-        // 9600 x 9600 is too many pixels: halved once.
-        {{500, 500}, {9600, 9600}, false, {4800, 4800}},
+        // 9600 x 9600 and 4800 x 4800 are too many pixels: halved twice.
+        {{500, 500}, {9600, 9600}, false, {2400, 2400}},
         // Halved twice: 12000 x 7200 and 6000 x 3600 are too many.
         {{1000, 600}, {12000, 20000}, false, {3000, 1800}},
         {{800, 400}, {4800, 6000}, true, {800, 400}},

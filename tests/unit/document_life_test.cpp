@@ -52,12 +52,21 @@ TEST(DocumentLifeTest, AnswersToTheQuestion) {
         {SaveAnswer::No, std::nullopt, true, false, {"Save changes to Untitled?"}},
         {SaveAnswer::Cancel, std::nullopt, false, false, {"Save changes to Untitled?"}},
         // Yes on an untitled document asks for a file; cancelling that keeps it.
-        {SaveAnswer::Yes, std::nullopt, false, false,
+        {SaveAnswer::Yes,
+         std::nullopt,
+         false,
+         false,
          {"Save changes to Untitled?", "path for Untitled"}},
-        {SaveAnswer::Yes, dir / "saved.lum", true, true,
+        {SaveAnswer::Yes,
+         dir / "saved.lum",
+         true,
+         true,
          {"Save changes to Untitled?", "path for Untitled"}},
         // A save that fails keeps the document and its changes.
-        {SaveAnswer::Yes, dir / "no such folder" / "x.lum", false, false,
+        {SaveAnswer::Yes,
+         dir / "no such folder" / "x.lum",
+         false,
+         false,
          {"Save changes to Untitled?", "path for Untitled"}},
     };
     for (const Case& c : cases) {

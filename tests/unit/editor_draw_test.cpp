@@ -55,14 +55,14 @@ TEST(EditorDrawTest, OpenProfilesOfOneToFourPoints) {
                      "line 30 40", endBrush, outline, MarkerAt(30, 40)}));
     EXPECT_EQ(Drawing({{10, 20}, {30, 40}, {50, 60}}),
               (Calls{"bk #FFFFFF", "move 10 20", outline, pointBrush, MarkerAt(10, 20), dotted,
-                     "line 30 40", "move 50 60", "line 30 40", outline, MarkerAt(30, 40),
-                     endBrush, outline, MarkerAt(50, 60)}));
+                     "line 30 40", "move 50 60", "line 30 40", outline, MarkerAt(30, 40), endBrush,
+                     outline, MarkerAt(50, 60)}));
     const Calls four = Drawing({{10, 50}, {20, 40}, {30, 30}, {40, 20}}, false, 4);
     EXPECT_EQ(WithoutSamples(four),
               (Calls{"bk #FFFFFF", "move 10 50", outline, pointBrush, MarkerAt(10, 50), dotted,
                      "line 20 40", "move 40 20", "line 30 30", outline, MarkerAt(30, 30),
-                     "move 20 40", outline, MarkerAt(20, 40), "pen solid 2 #000000",
-                     "move 20 40", endBrush, outline, MarkerAt(40, 20)}));
+                     "move 20 40", outline, MarkerAt(20, 40), "pen solid 2 #000000", "move 20 40",
+                     endBrush, outline, MarkerAt(40, 20)}));
 }
 
 TEST(EditorDrawTest, OpenCurveRunsFromSecondToSecondToLastPoint) {
@@ -93,7 +93,7 @@ TEST(EditorDrawTest, SelectedPointsAreRedAndDrawnLast) {
     const Calls& calls = canvas.Calls();
     ASSERT_GE(calls.size(), 3u);
     EXPECT_EQ(Calls(calls.end() - 3, calls.end()),
-              (Calls{"brush #C83232", "pen solid 1 #000000", MarkerAt(10, 10)}));
+              (Calls{"brush #3232C8", "pen solid 1 #000000", MarkerAt(10, 10)}));
 }
 
 TEST(EditorDrawTest, AnchorsTurnTheCurveIntoChords) {
@@ -167,10 +167,11 @@ TEST(EditorDrawTest, PrintScale) {
         int w, h, maxX, maxY;
         double scale;
     };
-    for (const Case& c : {Case{4800, 6600, 500, 250, 0.95 * 9}, Case{4800, 6600, 250, 500, 0.95 * 13},
-                          Case{4800, 6600, 1, 1, 0.95 * 4800},
-                          // Larger than the page: shrunk to fit rather than drawn at 0.
-                          Case{4800, 6600, 9600, 100, 0.95 * 0.5}}) {
+    for (const Case& c :
+         {Case{4800, 6600, 500, 250, 0.95 * 9}, Case{4800, 6600, 250, 500, 0.95 * 13},
+          Case{4800, 6600, 1, 1, 0.95 * 4800},
+          // Larger than the page: shrunk to fit rather than drawn at 0.
+          Case{4800, 6600, 9600, 100, 0.95 * 0.5}}) {
         EXPECT_DOUBLE_EQ(EditorPrintScale(c.w, c.h, c.maxX, c.maxY), c.scale)
             << c.w << "x" << c.h << " " << c.maxX << "," << c.maxY;
     }

@@ -11,8 +11,8 @@ using Paths = std::vector<std::filesystem::path>;
 TEST(RecentFilesTest, NewestFirstAtMostSixNoDuplicates) {
     RecentFileList list;
     for (int i = 1; i <= 8; ++i) list.Add("/p/" + std::to_string(i) + ".lum");
-    EXPECT_EQ(list.Entries(), (Paths{"/p/8.lum", "/p/7.lum", "/p/6.lum", "/p/5.lum", "/p/4.lum",
-                                     "/p/3.lum"}));
+    EXPECT_EQ(list.Entries(),
+              (Paths{"/p/8.lum", "/p/7.lum", "/p/6.lum", "/p/5.lum", "/p/4.lum", "/p/3.lum"}));
     list.Add("/p/5.lum");
     EXPECT_EQ(list.Entries().front(), "/p/5.lum");
     EXPECT_EQ(list.Entries().size(), 6u);
