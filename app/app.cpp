@@ -46,8 +46,7 @@ bool CTavrinEditorApp::OnInit() {
         AppContext{*m_settings, UserPrompter(), UserSavePrompts(), doc, m_recentFiles, *m_help,
                    m_printData, [&doc](MeshSink& sink, bool& closedSurface) {
                        bool closed = false;
-                       (void)sink;
-                       (void)doc; /*TEMPMESH*/
+                       doc.BuildPreviewList(sink, &closed);
                        closedSurface = closed;
                    }});
 

@@ -463,4 +463,41 @@ long long CTavrinEditorDoc::PolygonCount() const {
     return product > 0 ? product : 0;
 }
 
+std::optional<MeshExtents> CTavrinEditorDoc::BuildPreviewList(MeshSink& sink,
+                                                              bool* pbClosedSurface) {
+    if (pbClosedSurface != nullptr) *pbClosedSurface = m_bClosed;
+    if (!m_bClosed && m_nPoints <= 3) {
+        sink.BeginList();
+        sink.EndList();
+        return std::nullopt;
+    }
+    std::optional<MeshExtents> extents = BuildPreviewMesh(sink);
+    // The surface also closes when the curve starts and ends on the axis.
+    const ProfilePoint* second = m_pHead != nullptr ? m_pHead->Next() : nullptr;
+    const ProfilePoint* secondToLast = m_pTail != nullptr ? m_pTail->Prev() : nullptr;
+    if (pbClosedSurface != nullptr && second != nullptr && secondToLast != nullptr &&
+        second->x == 0 && secondToLast->x == 0) {
+        *pbClosedSurface = true;
+    }
+    return extents;
+}
+
+std::optional<MeshExtents> CTavrinEditorDoc::BuildPreviewMesh(MeshSink& sink) {
+    const PreviewMeshRequest request{
+        {m_pHead.get(), m_pTail, m_nPoints, m_bClosed, m_nPreviewSteps},
+        m_nSections,
+        m_bFlipNormals};
+    const PreviewMeshResult result = BuildRevolvedMesh(request, sink);
+    switch (result.status) {
+        case PreviewMeshResult::Status::Built:
+            return result.extents;
+        case PreviewMeshResult::Status::OutOfMemory:
+            m_prompter.ShowMessage(text::kInsufficientMemoryPreview);
+            break;
+        case PreviewMeshResult::Status::Empty:
+            break;
+    }
+    return std::nullopt;
+}
+
 }  // namespace orvanel

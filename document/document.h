@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "document/archive.h"
@@ -15,6 +16,8 @@
 #include "document/settings_store.h"
 #include "document/undo.h"
 #include "document/views.h"
+#include "preview/mesh.h"
+#include "preview/mesh_sink.h"
 
 namespace orvanel {
 
@@ -110,6 +113,19 @@ public:
     void OnEditUndo();
     void OnEditRedo();
 
+    // --- the preview mesh
+    // Rebuilds the preview's list in the sink: an empty one for an open
+    // profile of three points or fewer, else the mesh. *pbClosedSurface (when
+    // given) says whether the surface is closed, so that the view may cull
+    // back faces: a closed profile, or one whose curve starts and ends on the
+    // axis. Returns the mesh's extents for the 3D golden ruler, or nothing
+    // when no mesh was built (the ruler then keeps its lines).
+    std::optional<MeshExtents> BuildPreviewList(MeshSink& sink, bool* pbClosedSurface);
+    // Builds the mesh from the points, the flip flag, m_nSections and
+    // m_nPreviewSteps. When it would not fit in memory the user is told and
+    // the sink is not touched, so it keeps the previous mesh.
+    std::optional<MeshExtents> BuildPreviewMesh(MeshSink& sink);
+
     // --- status bar figures
     // (sections - 1) * steps * (points - 3), or 0 when that is not positive.
     long long PolygonCount() const;
@@ -123,7 +139,9 @@ public:
     int m_nSections = 12;
     float m_fExtrusionHeight = 0.5f;
     bool m_bFlipNormals = false;
-    unsigned m_nPreviewList = 0;  // the preview mesh's display list; 0 = none yet
+    // The preview mesh's display list; 0 = none yet. The OpenGL sink is given
+    // a reference to it and obtains a name on BeginList while it is 0.
+    unsigned m_nPreviewList = 0;
     std::unique_ptr<PhotoImage> m_picture;
     IntRect m_rcPhoto;
     bool m_bPhotoHidden = false;

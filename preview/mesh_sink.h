@@ -13,6 +13,10 @@ struct MeshVertex {
     float x, y, z;
 };
 
+// The OpenGL sink is given a reference to the document's m_nPreviewList: on
+// BeginList it obtains a name with glGenLists while that is 0, then compiles
+// the list in place with GL_COMPILE. The document sets it back to 0 on File
+// New and File Open, so the next build obtains a fresh name.
 class MeshSink {
 public:
     virtual ~MeshSink() = default;
