@@ -36,7 +36,10 @@ bool CTavrinEditorApp::OnInit() {
     SetAppName(wxString::FromUTF8(text::kAppName.data(), text::kAppName.size()));
     wxStandardPaths::Get().SetFileLayout(wxStandardPaths::FileLayout_XDG);
     if (!wxApp::OnInit()) return false;
+    return StartSession(m_profile);
+}
 
+bool CTavrinEditorApp::StartSession(const std::filesystem::path& profile) {
     m_settings = CreateSettings();
     m_recentFiles.Load(*m_settings);
     m_help = std::make_unique<HelpLauncher>(HelpLauncher::FindBook());
@@ -55,10 +58,10 @@ bool CTavrinEditorApp::OnInit() {
     SetTopWindow(m_pFrame);
     m_wxPrompter->SetParent(m_pFrame);
 
-    if (m_profile.empty()) {
+    if (profile.empty()) {
         doc.OnNewDocument();
         m_pFrame->InitialUpdate();
-    } else if (!m_pFrame->OpenDocument(m_profile)) {
+    } else if (!m_pFrame->OpenDocument(profile)) {
         // The document has told the user why; the program ends with a failure.
         m_pFrame->Destroy();
         return false;
@@ -77,9 +80,11 @@ void CTavrinEditorApp::OnFrameDestroyed(wxWindowDestroyEvent& event) {
 
 void CTavrinEditorApp::EndSession() {
     if (m_settings) m_recentFiles.Save(*m_settings);
+    // The document writes its settings as it goes; the store then writes its file.
     m_doc.reset();
     m_context.reset();
-    if (auto* config = dynamic_cast<ConfigStore*>(m_settings.get())) config->Flush();
+    m_help.reset();
+    m_settings.reset();
 }
 
 int CTavrinEditorApp::OnExit() {

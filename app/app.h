@@ -28,6 +28,14 @@ public:
     void OnInitCmdLine(wxCmdLineParser& parser) override;
     bool OnCmdLineParsed(wxCmdLineParser& parser) override;
 
+    // The run's settings, document and main window, started with a profile
+    // (none: a new document). Returns false, after the user was told, when
+    // the profile cannot be opened; nothing of the session is shown then.
+    bool StartSession(const std::filesystem::path& profile);
+    // After the main window is gone: the document and the recent files write
+    // their settings, and the settings file is written.
+    void EndSession();
+
     CMainFrame* Frame() const { return m_pFrame; }
     CTavrinEditorDoc* Document() const { return m_doc.get(); }
     SettingsStore* Settings() const { return m_settings.get(); }
@@ -39,8 +47,6 @@ protected:
     virtual std::unique_ptr<SettingsStore> CreateSettings();
     virtual Prompter& UserPrompter();
     virtual SavePrompts& UserSavePrompts();
-    // Ends the run's document, writing its settings and the recent files.
-    void EndSession();
 
 private:
     void OnFrameDestroyed(wxWindowDestroyEvent& event);

@@ -358,15 +358,21 @@ void CMainFrame::BuildToolbars() {
 
 void CMainFrame::BuildStatusBar() {
     wxStatusBar* bar = CreateStatusBar(4);
-    const std::string_view sizing[] = {text::kCoordinatesPaneInitial, text::kPolygonsPaneInitial,
-                                       text::kPointsPaneInitial};
+    // The trailing blanks of the initial texts reserve room for the numbers;
+    // in a proportional font blanks are narrow, so the widest figures the
+    // panes show size them too.
+    const std::pair<std::string_view, const char*> panes[] = {
+        {text::kCoordinatesPaneInitial, "X:9999 ; Y:9999"},
+        {text::kPolygonsPaneInitial, "Polygons: 9999999"},
+        {text::kPointsPaneInitial, "Points: 99999"}};
     int widths[4] = {-1, 0, 0, 0};
     for (int i = 0; i < 3; ++i) {
-        // The trailing blanks of the texts reserve the room for the numbers.
-        widths[i + 1] = bar->GetTextExtent(Wx(sizing[i])).x + FromDIP(12);
-        bar->SetStatusText(Wx(sizing[i]), i + 1);
+        const int text = std::max(bar->GetTextExtent(Wx(panes[i].first)).x,
+                                  bar->GetTextExtent(panes[i].second).x);
+        widths[i + 1] = text + FromDIP(16);
     }
     bar->SetStatusWidths(4, widths);
+    for (int i = 0; i < 3; ++i) bar->SetStatusText(Wx(panes[i].first), i + 1);
     SetStatusBarPane(0);
     SetStatusText(Wx(text::kIdleStatus), 0);
 }

@@ -48,6 +48,12 @@ CTavrinEditorView::CTavrinEditorView(wxWindow* parent, CTavrinEditorDoc& doc,
     Bind(wxEVT_SCROLLWIN_LINEUP, &CTavrinEditorView::OnScrollLine, this);
     Bind(wxEVT_SCROLLWIN_LINEDOWN, &CTavrinEditorView::OnScrollLine, this);
     for (const auto type :
+         {wxEVT_SCROLLWIN_TOP, wxEVT_SCROLLWIN_BOTTOM, wxEVT_SCROLLWIN_PAGEUP,
+          wxEVT_SCROLLWIN_PAGEDOWN, wxEVT_SCROLLWIN_THUMBTRACK, wxEVT_SCROLLWIN_THUMBRELEASE}) {
+        Bind(type, &CTavrinEditorView::OnScrollByUser, this);
+    }
+    Bind(wxEVT_SIZE, &CTavrinEditorView::OnSize, this);
+    for (const auto type :
          {wxEVT_LEFT_DOWN, wxEVT_LEFT_UP, wxEVT_RIGHT_DOWN, wxEVT_RIGHT_UP, wxEVT_MOTION}) {
         Bind(type, &CTavrinEditorView::OnMouse, this);
     }
@@ -63,7 +69,21 @@ void CTavrinEditorView::OnInitialUpdate() {
     // The scroll limits clamp this to the bottom-left corner: the lowest part
     // of the area, next to the axis.
     Scroll(0, kEditorExtent);
+    m_bAtInitialPosition = true;
     InvalidateDrawing();
+}
+
+void CTavrinEditorView::OnSize(wxSizeEvent& event) {
+    event.Skip();
+    if (m_bAtInitialPosition)
+        CallAfter([this] {
+            if (m_bAtInitialPosition) Scroll(0, kEditorExtent);
+        });
+}
+
+void CTavrinEditorView::OnScrollByUser(wxScrollWinEvent& event) {
+    m_bAtInitialPosition = false;
+    event.Skip();
 }
 
 void CTavrinEditorView::OnUpdate() { InvalidateDrawing(); }
@@ -93,6 +113,12 @@ IntPoint CTavrinEditorView::ClientToEditor(const wxPoint& client) const {
     return {p.x, p.y};
 }
 
+bool CTavrinEditorView::IsPictureCurrent() const {
+    return m_bFrameValid && !m_bAtInitialPositionPending &&
+           m_frameOrigin == CalcUnscrolledPosition(wxPoint(0, 0)) &&
+           m_frame.GetSize() == GetClientSize();
+}
+
 void CTavrinEditorView::SetLook(const EditorLook& look) {
     m_look = look;
     InvalidateDrawing();
@@ -119,6 +145,7 @@ void CTavrinEditorView::RenderFrame(const wxPoint& origin, const wxSize& size) {
     dc.SelectObject(wxNullBitmap);
     m_frameOrigin = origin;
     m_bFrameValid = true;
+    ++m_nFullRepaints;
 }
 
 void CTavrinEditorView::OnPaint(wxPaintEvent&) {
@@ -137,6 +164,7 @@ void CTavrinEditorView::OnPaint(wxPaintEvent&) {
 }
 
 void CTavrinEditorView::OnScrollLine(wxScrollWinEvent& event) {
+    m_bAtInitialPosition = false;
     const int step = event.GetEventType() == wxEVT_SCROLLWIN_LINEUP ? -kLineScroll : kLineScroll;
     const wxPoint start = GetViewStart();
     if (event.GetOrientation() == wxHORIZONTAL) {

@@ -67,6 +67,11 @@ public:
     void InvalidateDrawing();
 
     IntPoint ClientToEditor(const wxPoint& client) const;
+    // How many full repaints the view has drawn.
+    int FullRepaints() const { return m_nFullRepaints; }
+    // Whether the window shows the last full repaint at the current scroll
+    // position and size.
+    bool IsPictureCurrent() const;
 
     const EditorLook& Look() const { return m_look; }
     void SetLook(const EditorLook& look);
@@ -91,6 +96,8 @@ public:
 private:
     void OnPaint(wxPaintEvent& event);
     void OnScrollLine(wxScrollWinEvent& event);
+    void OnScrollByUser(wxScrollWinEvent& event);
+    void OnSize(wxSizeEvent& event);
     void OnMouse(wxMouseEvent& event);
     void OnKeyDown(wxKeyEvent& event);
     void OnContextMenu(wxContextMenuEvent& event);
@@ -112,6 +119,11 @@ private:
     wxBitmap m_frame;
     wxPoint m_frameOrigin;
     bool m_bFrameValid = false;
+    // Until the user scrolls, the view stays at the bottom-left corner while
+    // the window takes its size.
+    bool m_bAtInitialPosition = false;
+    bool m_bAtInitialPositionPending = false;
+    int m_nFullRepaints = 0;
 };
 
 }  // namespace orvanel

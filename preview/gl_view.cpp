@@ -277,6 +277,8 @@ void CGLView::OnPaint(wxPaintEvent&) {
     if (m_bMeshPending) RebuildMesh();
     RenderPass();
     SwapBuffers();
+    ++m_nFramesShown;
+    m_shownSize = m_client;
 }
 
 void CGLView::OnSize(wxSizeEvent& event) {

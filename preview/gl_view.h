@@ -47,6 +47,10 @@ public:
     bool HasContext() const { return m_bContextReady; }
     // How long the last mesh rebuild took, list compile included.
     double LastRebuildMilliseconds() const { return m_dLastRebuildMs; }
+    // How many pictures the view has put on screen.
+    int FramesShown() const { return m_nFramesShown; }
+    // Whether the last picture on screen was drawn at the current size.
+    bool IsPictureCurrent() const { return m_nFramesShown > 0 && m_shownSize == m_client; }
 
     // The picture rendered off screen at the given size on white, as printed.
     std::optional<wxImage> RenderImage(const wxSize& size);
@@ -86,6 +90,8 @@ private:
     wxPoint m_ptLast{0, 0};
     unsigned m_nGridPlaneList = 0;
     double m_dLastRebuildMs = 0.0;
+    int m_nFramesShown = 0;
+    wxSize m_shownSize;
     wxCursor m_rotateCursor;
     wxCursor m_zoomCursor;
 };
