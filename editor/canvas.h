@@ -4,17 +4,9 @@
 
 #include <cstdint>
 
+#include "document/colour.h"
+
 namespace orvanel {
-
-// A colour as the program stores it: 0x00BBGGRR.
-using Colour = std::uint32_t;
-
-constexpr Colour Rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
-    return Colour{r} | Colour{g} << 8 | Colour{b} << 16;
-}
-constexpr std::uint8_t RedOf(Colour c) { return c & 0xFF; }
-constexpr std::uint8_t GreenOf(Colour c) { return (c >> 8) & 0xFF; }
-constexpr std::uint8_t BlueOf(Colour c) { return (c >> 16) & 0xFF; }
 
 enum class PenStyle { Solid, Dot, Null };
 
@@ -55,6 +47,35 @@ public:
     // A solid fill of [left, right) x [top, bottom) with no outline; the
     // selected pen and brush stay as they are.
     virtual void FillRect(int left, int top, int right, int bottom, Colour colour) = 0;
+};
+
+// How the live marks of the editor (rubber band, dragged group markers, grid
+// cursor) combine with what is already on the window.
+enum class MixMode {
+    Copy,       // the pen and the brush are drawn as they are
+    Invert,     // every pixel the shape covers is inverted; pen and brush colours do not matter
+    NotXorPen,  // pixel = NOT (colour XOR pixel): a black pen or brush inverts, white leaves alone
+};
+
+// The canvas the editor's live marks are painted on: a Canvas that can also
+// invert what lies underneath and outline rectangles.
+//
+// Inverting twice restores a pixel, which is how these marks used to erase
+// themselves on screen. A window system without raster operations (GTK 3 draws
+// only in paint handlers and has no XOR) paints them this way instead: it keeps
+// a bitmap of the last full repaint, and at each paint copies the damaged part
+// of it, applies the calls to the copy in order (Invert: invert the pixels the
+// shape covers, so two shapes over one pixel cancel; NotXorPen: combine each
+// drawn pixel with the copy as NOT (colour XOR pixel), the gaps of a dotted pen
+// drawn in the background colour) and shows the copy. The marks are painted
+// from the editor's live state every time, so nothing needs erasing.
+class LiveCanvas : public Canvas {
+public:
+    virtual void SetMixMode(MixMode mode) = 0;
+    // The outline of the box with the pen and its inside with the brush; the
+    // corners may come in any order, and as for Ellipse the right and bottom
+    // edges lie outside.
+    virtual void Rectangle(int left, int top, int right, int bottom) = 0;
 };
 
 }  // namespace orvanel

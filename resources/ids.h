@@ -66,4 +66,8 @@ inline constexpr int kToolIdDragPhoto = 6;
 // which no two of the program's commands share; the smaller numbers stay.
 constexpr int Ui(int command) { return command & 0x7FFF; }
 
+// The editor's context menus.
+inline constexpr int kMenuEditorPopup = 108;
+inline constexpr int kMenuPhotoPopup = 155;
+
 }  // namespace orvanel::id

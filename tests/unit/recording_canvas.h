@@ -10,7 +10,7 @@
 
 namespace orvanel::test {
 
-class RecordingCanvas final : public Canvas {
+class RecordingCanvas final : public LiveCanvas {
 public:
     void SelectPen(const Pen& pen) override {
         const char* style = pen.style == PenStyle::Solid ? "solid"
@@ -33,6 +33,16 @@ public:
     void Ellipse(int left, int top, int right, int bottom) override {
         Log() << "ellipse " << left << " " << top << " " << right << " " << bottom;
     }
+    void SetMixMode(MixMode mode) override {
+        Log() << "mix "
+              << (mode == MixMode::Copy     ? "copy"
+                  : mode == MixMode::Invert ? "invert"
+                                            : "notxorpen");
+        m_mix = mode;
+    }
+    void Rectangle(int left, int top, int right, int bottom) override {
+        Log() << "rectangle " << left << " " << top << " " << right << " " << bottom;
+    }
 
     void FillRect(int left, int top, int right, int bottom, Colour colour) override {
         Log() << "fill " << left << " " << top << " " << right << " " << bottom << " "
@@ -50,6 +60,7 @@ public:
     }
     const Pen& CurrentPen() const { return m_pen; }
     const Brush& CurrentBrush() const { return m_brush; }
+    MixMode CurrentMixMode() const { return m_mix; }
     void Clear() { m_calls.clear(); }
 
 private:
@@ -81,6 +92,7 @@ private:
     std::vector<std::string> m_calls;
     Pen m_pen;
     Brush m_brush;
+    MixMode m_mix = MixMode::Copy;
 };
 
 }  // namespace orvanel::test

@@ -1,0 +1,254 @@
+#include "document/commands.h"
+
+#include <array>
+#include <utility>
+
+#include "editor/edit_tools.h"
+#include "editor/photo_layout.h"
+#include "resources/ids.h"
+#include "resources/strings.h"
+
+namespace orvanel {
+
+namespace {
+
+constexpr std::array<std::pair<Command, int>, 22> kNumbers{{
+    {Command::Deselect, id::kDeselect},
+    {Command::OpenCloseProfile, id::kOpenCloseProfile},
+    {Command::AnchorSelected, id::kAnchorSelected},
+    {Command::AnchorMenuPoint, id::kAnchorMenuPoint},
+    {Command::DeleteMenuPoint, id::kDeleteMenuPoint},
+    {Command::ToolPencil, id::kToolPencil},
+    {Command::ToolInsert, id::kToolInsert},
+    {Command::ToolMove, id::kToolMove},
+    {Command::ToolDragPhoto, id::kToolDragPhoto},
+    {Command::ToggleGrid, id::kToggleGrid},
+    {Command::ToggleSmoothing, id::kToggleSmoothing},
+    {Command::FlipNormals, id::kFlipNormals},
+    {Command::ViewGridPlane, id::kViewGridPlane},
+    {Command::Settings, id::kSettings},
+    {Command::Transfer, id::kTransfer},
+    {Command::ExportPov, id::kExportPov},
+    {Command::ExportVrml, id::kExportVrml},
+    {Command::PhotoAdd, id::kPhotoAdd},
+    {Command::PhotoProperties, id::kPhotoProperties},
+    {Command::PhotoRemove, id::kPhotoRemove},
+    {Command::PhotoHide, id::kPhotoHide},
+    {Command::GoldenRatio, id::kGoldenRatio},
+}};
+
+std::string WithNumber(std::string_view pattern, long long value) {
+    std::string text(pattern);
+    text.replace(text.find("%d"), 2, std::to_string(value));
+    return text;
+}
+
+CommandState Enabled(bool enabled) { return {enabled, false, false}; }
+CommandState Checked(bool checked, bool enabled = true) { return {enabled, true, checked}; }
+
+}  // namespace
+
+int CommandNumber(Command command) {
+    for (const auto& [c, number] : kNumbers) {
+        if (c == command) return number;
+    }
+    return 0;
+}
+
+std::optional<Command> CommandFromNumber(int number) {
+    for (const auto& [c, n] : kNumbers) {
+        if (n == number) return c;
+    }
+    return std::nullopt;
+}
+
+CommandContext CommandContextOf(const CTavrinEditorDoc& doc, const EditTools& tools) {
+    CommandContext context;
+    context.bCanUndo = doc.CanUndo();
+    context.bCanRedo = doc.CanRedo();
+    context.nPoints = doc.GetPointCount();
+    context.nTool = tools.GetTool();
+    context.bPhotoLoaded = doc.IsPhotoLoaded();
+    context.bPhotoHidden = doc.m_bPhotoHidden;
+    return context;
+}
+
+CommandState CommandRule(Command command, const CommandContext& c) {
+    switch (command) {
+        case Command::Undo:
+            return Enabled(c.bCanUndo);
+        case Command::Redo:
+            return Enabled(c.bCanRedo);
+        case Command::Copy:
+            return Enabled(false);
+        case Command::OpenCloseProfile:
+            return Enabled(c.nPoints > 2);
+        case Command::ToolPencil:
+            return Checked(c.nTool == id::kToolIdPencil);
+        case Command::ToolInsert:
+            return Checked(c.nTool == id::kToolIdInsert);
+        case Command::ToolMove:
+            return Checked(c.nTool == id::kToolIdMove);
+        case Command::ToolDragPhoto:
+            return Checked(c.nTool == id::kToolIdDragPhoto, c.bPhotoLoaded);
+        case Command::ToggleGrid:
+            return Checked(c.bGrid);
+        case Command::ViewGridPlane:
+            return Checked(c.bShowGridPlane);
+        case Command::Transfer:
+            return Enabled(c.bSiblingFound);
+        case Command::PhotoProperties:
+        case Command::PhotoRemove:
+            return Enabled(c.bPhotoLoaded);
+        case Command::PhotoHide:
+            return Checked(c.bPhotoHidden, c.bPhotoLoaded);
+        case Command::GoldenRatio:
+            return Checked(c.bRulerVisible, c.bRulerVisible || c.nPoints >= 2);
+        case Command::SelectAll:
+        case Command::Deselect:
+        case Command::AnchorSelected:
+        case Command::AnchorMenuPoint:
+        case Command::DeleteMenuPoint:
+        case Command::ToggleSmoothing:  // the preview view has its own rule
+        case Command::FlipNormals:
+        case Command::Settings:
+        case Command::ExportPov:
+        case Command::ExportVrml:
+        case Command::PhotoAdd:
+        case Command::FileNew:
+        case Command::FileOpen:
+        case Command::FileSave:
+            return Enabled(true);
+    }
+    return Enabled(true);
+}
+
+CommandOutcome RunDocumentCommand(Command command, CTavrinEditorDoc& doc, EditTools& tools,
+                                  CommandHost& host) {
+    switch (command) {
+        case Command::Undo:
+        case Command::Redo:
+        case Command::Copy:
+        case Command::SelectAll:
+        case Command::Deselect:
+        case Command::OpenCloseProfile:
+        case Command::AnchorSelected:
+        case Command::AnchorMenuPoint:
+        case Command::DeleteMenuPoint:
+        case Command::ToolPencil:
+        case Command::ToolInsert:
+        case Command::ToolMove:
+        case Command::ToolDragPhoto:
+        case Command::FlipNormals:
+        case Command::PhotoRemove:
+        case Command::PhotoHide:
+            break;
+        default:
+            return CommandOutcome::NotHandled;
+    }
+    // A disabled command never reaches its handler, whatever sent it.
+    if (!CommandRule(command, CommandContextOf(doc, tools)).enabled) {
+        return CommandOutcome::Disabled;
+    }
+    switch (command) {
+        case Command::Undo:
+            doc.OnEditUndo();
+            break;
+        case Command::Redo:
+            doc.OnEditRedo();
+            break;
+        case Command::SelectAll:
+            doc.SelectAll();
+            break;
+        case Command::Deselect:
+            doc.DeselectAll();
+            break;
+        case Command::OpenCloseProfile:
+            doc.ToggleClosed();
+            break;
+        case Command::AnchorSelected:
+            doc.SetAnchorOnSelected();
+            break;
+        case Command::AnchorMenuPoint:
+            doc.ToggleAnchor(doc.GetMenuPoint());
+            break;
+        case Command::DeleteMenuPoint:
+            doc.DeleteMenuPoint();
+            break;
+        case Command::ToolPencil:
+            tools.SetTool(id::kToolIdPencil);
+            break;
+        case Command::ToolInsert:
+            tools.SetTool(id::kToolIdInsert);
+            break;
+        case Command::ToolMove:
+            tools.SetTool(id::kToolIdMove);
+            break;
+        case Command::ToolDragPhoto:
+            tools.SetTool(id::kToolIdDragPhoto);
+            break;
+        case Command::FlipNormals:
+            // A view option kept in the file: no undo step, no modified flag.
+            doc.m_bFlipNormals = !doc.m_bFlipNormals;
+            doc.UpdateAllViews();
+            break;
+        case Command::PhotoRemove:
+            RemovePhoto(doc, host);
+            break;
+        case Command::PhotoHide:
+            ToggleHidePhoto(doc);
+            break;
+        default:
+            break;
+    }
+    return CommandOutcome::Done;
+}
+
+std::string PointsPaneText(const CTavrinEditorDoc& doc) {
+    return WithNumber(text::kPointsPane, doc.GetPointCount());
+}
+
+std::string PolygonsPaneText(const CTavrinEditorDoc& doc) {
+    return WithNumber(text::kPolygonsPane, doc.PolygonCount());
+}
+
+SettingSheetValues FillSettingSheet(const CTavrinEditorDoc& doc, const SettingsFlowViews& views) {
+    const EditorLook editor = views.GetEditorLook();
+    const PreviewLook preview = views.GetPreviewLook();
+    SettingSheetValues values;
+    values.editor = {editor.m_clrPen,    editor.m_clrGrid,   editor.m_clrBackground,
+                     doc.m_nEditorSteps, editor.m_nGridSize, editor.m_nPenSize};
+    values.object = {preview.m_clrObject, doc.m_nPreviewSteps, doc.m_nSections,
+                     doc.m_fExtrusionHeight, views.IsPreviewSmooth()};
+    values.preview = {preview.m_clrBackground, preview.m_clrGridPlane,  preview.m_clrBackLight,
+                      preview.m_clrFrontLight, preview.m_nBackLightPos, preview.m_nFrontLightPos};
+    return values;
+}
+
+void ApplySettingSheet(const SettingSheetValues& values, CTavrinEditorDoc& doc,
+                       SettingsFlowViews& views) {
+    const EditorSettingPageValues& e = values.editor;
+    views.SetEditorLook({e.m_clrPen, e.m_clrGrid, e.m_clrBackground, e.m_nGridSize, e.m_nPenSize});
+    doc.m_nEditorSteps = e.m_nEditorSteps;
+    doc.m_nPreviewSteps = values.object.m_nPreviewSteps;
+    doc.m_nSections = values.object.m_nSections;
+    doc.m_fExtrusionHeight = values.object.m_fExtrusionHeight;
+    // Through the preview's own command, so that the shading changes exactly
+    // as the toolbar button changes it.
+    if (values.object.m_bSmooth != views.IsPreviewSmooth()) views.TogglePreviewSmoothing();
+    const PreviewPageValues& p = values.preview;
+    views.SetPreviewLook({values.object.m_clrObject, p.m_clrBackground, p.m_clrGridPlane,
+                          p.m_clrBackLight, p.m_clrFrontLight, p.m_nBackLightPos,
+                          p.m_nFrontLightPos});
+    views.ResetPreviewGLState();
+    doc.UpdateAllViews();
+}
+
+bool RunSettingsFlow(CTavrinEditorDoc& doc, SettingsFlowViews& views, SettingSheetRunner& sheet) {
+    SettingSheetValues values = FillSettingSheet(doc, views);
+    if (!sheet.RunModal(text::kSettingsTitle, values)) return false;
+    ApplySettingSheet(values, doc, views);
+    return true;
+}
+
+}  // namespace orvanel

@@ -1,0 +1,238 @@
+#include "editor/drag_preview.h"
+
+#include <algorithm>
+#include <string>
+
+#include "editor/curve.h"
+#include "resources/strings.h"
+
+namespace orvanel {
+
+namespace {
+
+IntPoint At(const ProfilePoint* p) { return {p->x, p->y}; }
+
+const ProfilePoint* Back(const ProfilePoint* p, int steps) {
+    while (steps-- > 0) p = p->Prev();
+    return p;
+}
+
+const ProfilePoint* Ahead(const ProfilePoint* p, int steps) {
+    while (steps-- > 0) p = p->Next();
+    return p;
+}
+
+void Fill(DragWindow& w, std::array<const ProfilePoint*, 5> points, int k) {
+    for (std::size_t i = 0; i < points.size(); ++i) w.m_ptWindow[i] = At(points[i]);
+    w.m_nWindowIndex = k;
+}
+
+SegmentControls Controls(const DragWindow& w, int first) {
+    return {w.W(first), w.W(first + 1), w.W(first + 2), w.W(first + 3), false};
+}
+
+// The line pieces of one preview row: an erased polyline through the old
+// position and a dotted one through the new.
+struct Lines {
+    const DragPreviewStyle& style;
+    Canvas& canvas;
+
+    void Erase(IntPoint a, IntPoint b) const {
+        canvas.SelectPen({PenStyle::Solid, style.nPenSize, style.clrBackground});
+        canvas.MoveTo(a.x, a.y);
+        canvas.LineTo(b.x, b.y);
+    }
+    void Dotted(IntPoint a, IntPoint b) const {
+        canvas.SelectPen({PenStyle::Dot, 1, style.clrGrid});
+        canvas.MoveTo(a.x, a.y);
+        canvas.LineTo(b.x, b.y);
+    }
+};
+
+}  // namespace
+
+void PrepareNodeMove(const CTavrinEditorDoc& doc, DragWindow& w) {
+    const ProfilePoint* c = doc.GetCurrent();
+    if (c == nullptr) return;
+    const int n = doc.GetPointCount();
+    if (n <= 4) {
+        // The whole list from the head, closed or not.
+        w.m_nWindowIndex = 0;
+        int i = 0;
+        for (const ProfilePoint* p = doc.GetHead(); p != nullptr && i < 5; p = p->Next(), ++i) {
+            w.m_ptWindow[static_cast<std::size_t>(i)] = At(p);
+            if (p == c) w.m_nWindowIndex = i + 1;
+        }
+        return;
+    }
+    const ProfilePoint* h = doc.GetHead();
+    const ProfilePoint* t = doc.GetTail();
+    const bool closed = doc.IsClosed();
+    // Two neighbours on each side, wrapping around a closed profile and
+    // shifted inwards at the ends of an open one.
+    if (c->Next() == nullptr) {
+        if (closed) {
+            Fill(w, {Back(c, 2), Back(c, 1), c, h, h->Next()}, 3);
+        } else {
+            Fill(w, {Back(c, 4), Back(c, 3), Back(c, 2), Back(c, 1), c}, 5);
+        }
+    } else if (c->Next()->Next() == nullptr) {
+        if (closed) {
+            Fill(w, {Back(c, 2), Back(c, 1), c, c->Next(), h}, 3);
+        } else {
+            Fill(w, {Back(c, 3), Back(c, 2), Back(c, 1), c, c->Next()}, 4);
+        }
+    } else if (c->Prev() == nullptr) {
+        if (closed) {
+            Fill(w, {t->Prev(), t, c, Ahead(c, 1), Ahead(c, 2)}, 3);
+        } else {
+            Fill(w, {c, Ahead(c, 1), Ahead(c, 2), Ahead(c, 3), Ahead(c, 4)}, 1);
+        }
+    } else if (c->Prev()->Prev() == nullptr) {
+        if (closed) {
+            Fill(w, {t, Back(c, 1), c, Ahead(c, 1), Ahead(c, 2)}, 3);
+        } else {
+            Fill(w, {Back(c, 1), c, Ahead(c, 1), Ahead(c, 2), Ahead(c, 3)}, 2);
+        }
+    } else {
+        Fill(w, {Back(c, 2), Back(c, 1), c, Ahead(c, 1), Ahead(c, 2)}, 3);
+    }
+}
+
+bool NodeMoveIndexFits(int n, int k) {
+    if (n <= 0) return true;  // nothing to draw, nothing to refuse
+    if (n == 1) return true;  // the dot moves whatever k says
+    return k >= 1 && k <= std::min(n, 5);
+}
+
+void DrawWindowSegments(Canvas& canvas, const DragWindow& w, int count, bool erase,
+                        const DragPreviewStyle& style) {
+    canvas.SelectPen({PenStyle::Solid, style.nPenSize, erase ? style.clrBackground : style.clrPen});
+    canvas.SetBackgroundColour(style.clrBackground);
+    // The anchor rule is off: a segment next to an anchor is previewed as a
+    // curve, and the repaint at the release straightens it.
+    const CurveSampling sampling = CurveSampling::DragPreview(style.nEditorSteps);
+    for (int first = 1; first <= count; ++first) {
+        const SegmentControls s = Controls(w, first);
+        canvas.MoveTo(s.b.x, s.b.y);
+        SampleCurveSegment(s, sampling, [&](const CurveSample& sample) {
+            canvas.LineTo(SampleToInt(sample.x), SampleToInt(sample.y));
+        });
+    }
+}
+
+void DrawNodeMove(Canvas& canvas, const DragWindow& before, int n, IntPoint p,
+                  const DragPreviewStyle& style) {
+    const int k = before.m_nWindowIndex;
+    if (n <= 0 || !NodeMoveIndexFits(n, k)) return;
+    DragWindow w = before;
+    canvas.SetBackgroundColour(style.clrBackground);
+    if (n == 1) {
+        // The only point moves as a grey dot; the old one is wiped in white.
+        const IntPoint old = w.W(1);
+        canvas.SelectBrush(kWhiteBrush);
+        canvas.SelectPen(kWhitePen);
+        canvas.Ellipse(old.x - 3, old.y - 3, old.x + 3, old.y + 3);
+        canvas.SelectPen(kBlackPen);
+        canvas.SelectBrush(kGrayBrush);
+        canvas.Ellipse(p.x - 3, p.y - 3, p.x + 3, p.y + 3);
+        return;
+    }
+    const Lines lines{style, canvas};
+    auto segments = [&](int count) {
+        DrawWindowSegments(canvas, w, count, true, style);
+        w.W(k) = p;
+        DrawWindowSegments(canvas, w, count, false, style);
+    };
+    const IntPoint w1 = w.W(1), w2 = w.W(2);
+    if (n == 2) {
+        if (k == 1) {
+            lines.Erase(w2, w1);
+            lines.Dotted(w2, p);
+        } else {
+            lines.Erase(w1, w2);
+            lines.Dotted(w1, p);
+        }
+        return;
+    }
+    const IntPoint w3 = w.W(3);
+    if (n == 3) {
+        if (k == 1) {
+            lines.Erase(w2, w1);
+            lines.Dotted(w2, p);
+        } else if (k == 2) {
+            lines.Erase(w1, w2);
+            canvas.LineTo(w3.x, w3.y);
+            lines.Dotted(w1, p);
+            canvas.LineTo(w3.x, w3.y);
+        } else {
+            lines.Erase(w2, w3);
+            lines.Dotted(w2, p);
+        }
+        return;
+    }
+    const IntPoint w4 = w.W(4);
+    if (n == 4) {
+        switch (k) {
+            case 1:
+                lines.Erase(w2, w1);
+                lines.Dotted(w2, p);
+                break;
+            case 2:
+                lines.Erase(w2, w1);
+                lines.Dotted(w1, p);
+                segments(1);
+                break;
+            case 3:
+                lines.Erase(w3, w4);
+                lines.Dotted(w4, p);
+                segments(1);
+                break;
+            default:
+                lines.Erase(w3, w4);
+                lines.Dotted(w3, p);
+                break;
+        }
+        return;
+    }
+    const IntPoint w5 = w.W(5);
+    switch (k) {
+        case 1:
+            lines.Erase(w2, w1);
+            lines.Dotted(w2, p);
+            break;
+        case 2:
+            lines.Erase(w2, w1);
+            lines.Dotted(w1, p);
+            break;
+        case 4:
+            lines.Erase(w4, w5);
+            lines.Dotted(w5, p);
+            break;
+        case 5:
+            lines.Erase(w4, w5);
+            lines.Dotted(w4, p);
+            break;
+        default:
+            break;
+    }
+    segments(2);
+}
+
+bool disegnaspostnodo(Canvas& canvas, DragWindow& window, int n, IntPoint p,
+                      const DragPreviewStyle& style, Prompter& prompter) {
+    if (n <= 0) return true;
+    if (!NodeMoveIndexFits(n, window.m_nWindowIndex)) {
+        const std::string_view pattern = text::kNodeMoveError;
+        const std::size_t at = pattern.find("%d");
+        prompter.ShowMessage(std::string(pattern.substr(0, at)) + std::to_string(std::min(n, 5)) +
+                                 std::string(pattern.substr(at + 2)),
+                             MessageIcon::Exclamation);
+        return false;
+    }
+    DrawNodeMove(canvas, window, n, p, style);
+    window.W(n == 1 ? 1 : window.m_nWindowIndex) = p;
+    return true;
+}
+
+}  // namespace orvanel
