@@ -34,7 +34,6 @@ bool CTavrinEditorApp::OnCmdLineParsed(wxCmdLineParser& parser) {
 bool CTavrinEditorApp::OnInit() {
     SetVendorName(kVendorName);
     SetAppName(wxString::FromUTF8(text::kAppName.data(), text::kAppName.size()));
-    wxStandardPaths::Get().SetFileLayout(wxStandardPaths::FileLayout_XDG);
     if (!wxApp::OnInit()) return false;
     return StartSession(m_profile);
 }

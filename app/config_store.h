@@ -16,7 +16,8 @@ inline constexpr const char* kVendorName = "Kestavin, LLC";
 
 class ConfigStore final : public SettingsStore {
 public:
-    // The user's own settings file.
+    // The user's own settings file, $XDG_CONFIG_HOME/Orvanel/Orvanel.conf.
+    static std::filesystem::path UserFile();
     static std::unique_ptr<ConfigStore> ForUser();
     // A settings file of the caller's choosing, for tests.
     explicit ConfigStore(const std::filesystem::path& file);
@@ -31,13 +32,14 @@ public:
     void WriteString(std::string_view section, std::string_view key,
                      std::string_view value) override;
 
-    // Writes what changed to the file now.
+    // Writes the settings to the file now, when anything was written.
     bool Flush();
     const std::filesystem::path& File() const { return m_file; }
 
 private:
     std::filesystem::path m_file;
     std::unique_ptr<wxFileConfig> m_config;
+    bool m_bChanged = false;
 };
 
 }  // namespace orvanel

@@ -5,13 +5,12 @@
 #include <iostream>
 
 #include "app/batch.h"
+#include "app/config_store.h"
 
 int main(int argc, char** argv) {
     if (orvanel::IsBatchCommand(argc, argv)) {
-        // The user's stored settings come through the application's wxConfig
-        // store; until the window's code provides one the defaults apply.
-        orvanel::MemorySettingsStore settings;
-        return orvanel::RunBatch(argc, argv, std::cout, std::cerr, settings);
+        const auto settings = orvanel::ConfigStore::ForUser();
+        return orvanel::RunBatch(argc, argv, std::cout, std::cerr, *settings);
     }
     return wxEntry(argc, argv);
 }

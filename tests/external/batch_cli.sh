@@ -34,4 +34,13 @@ fi
 grep -qx "Enter an integer between 3 and 500." "$work/err" || fail "message: $(cat "$work/err")"
 [ ! -e "$work/x.wrl" ] || fail "a refused export wrote a file"
 [ ! -e "$work/config" ] && [ ! -e "$work/home" ] || fail "the batch mode wrote settings"
+
+# The stored mapping settings apply when the command line names none.
+mkdir -p "$work/config/Orvanel"
+printf '[Settings]\nPropMapping=0\n' >"$work/config/Orvanel/Orvanel.conf"
+"$orvanel" --export-pov "$work/vase.inc" "$examples/vase.lum"
+grep -q '<0\.' "$work/vase.inc" && ! grep -q '<0\.000000,0\.980000>' "$work/vase.inc" ||
+    fail "the stored normalised mapping was not used"
+"$orvanel" --export-pov "$work/vase2.inc" "$examples/vase.lum" --proportional-factor 1000
+grep -q '<0\.000000,980\.000000>' "$work/vase2.inc" || fail "the factor was not used"
 echo "batch mode: $points points read, $count triangles written, refusals refused"

@@ -22,6 +22,8 @@ bool GuiTestApp::OnInit() {
     settingsFile =
         std::filesystem::path(home != nullptr ? home : "/tmp") / "gui-test" / "Orvanel.conf";
     std::filesystem::remove(settingsFile);
+    // The tests keep their own files beside the settings.
+    std::filesystem::create_directories(settingsFile.parent_path());
     return true;
 }
 
