@@ -1,9 +1,14 @@
-// The commands the document answers, with their enable and check rules, in
-// the route after the active view and before the main window.
+// The document's commands in the main window's route, after the active view
+// and before the main window: each command's id bound once to the core's
+// enable and check rule and to its handler, with the commands the core leaves
+// to the application run here.
 #pragma once
 
 #include <wx/event.h>
 
+#include <vector>
+
+#include "document/commands.h"
 #include "document/document.h"
 
 namespace orvanel {
@@ -11,19 +16,24 @@ namespace orvanel {
 class CGLView;
 class CTavrinEditorView;
 
-class DocumentCommands final : public wxEvtHandler {
+class DocumentCommands final : public wxEvtHandler, public CommandHost {
 public:
     DocumentCommands(CTavrinEditorDoc& doc, CTavrinEditorView& editor, CGLView& preview);
 
     // Commands whose handlers are not in the program yet: shown, disabled.
     static const std::vector<int>& PendingCommands();
 
+    // What the rules look at, as it is now.
+    CommandContext Context() const;
+    // Runs a command as its menu item does.
+    void Run(Command command);
+
+    // CommandHost
+    void PostCommand(Command command) override;
+    void InvalidateEditor() override;
+
 private:
-    void OnUndo(wxCommandEvent& event);
-    void OnRedo(wxCommandEvent& event);
-    void OnFlipNormals(wxCommandEvent& event);
-    void OnViewGridPlane(wxCommandEvent& event);
-    void OnToggleSmoothing(wxCommandEvent& event);
+    void RunInApplication(Command command);
 
     CTavrinEditorDoc& m_doc;
     CTavrinEditorView& m_editor;

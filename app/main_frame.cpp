@@ -13,6 +13,7 @@
 #include "app/small_dialogs.h"
 #include "app/split_wnd.h"
 #include "app/wx_prompter.h"
+#include "document/commands.h"
 #include "editor/editor_view.h"
 #include "resources/art.h"
 #include "resources/ids.h"
@@ -453,8 +454,8 @@ void CMainFrame::UpdateStatusPanes() {
     wxStatusBar* bar = GetStatusBar();
     if (bar == nullptr) return;
     const CTavrinEditorDoc& doc = m_context.doc;
-    const wxString polygons = wxString::Format("Polygons: %lld", doc.PolygonCount());
-    const wxString points = wxString::Format("Points: %d", doc.GetPointCount());
+    const wxString polygons = wxString::FromUTF8(PolygonsPaneText(doc));
+    const wxString points = wxString::FromUTF8(PointsPaneText(doc));
     if (bar->GetStatusText(2) != polygons) bar->SetStatusText(polygons, 2);
     if (bar->GetStatusText(3) != points) bar->SetStatusText(points, 3);
 }

@@ -95,6 +95,8 @@ CommandState CommandRule(Command command, const CommandContext& c) {
             return Checked(c.bGrid);
         case Command::ViewGridPlane:
             return Checked(c.bShowGridPlane);
+        case Command::ToggleSmoothing:
+            return Checked(c.bSmooth);
         case Command::Transfer:
             return Enabled(c.bSiblingFound);
         case Command::PhotoProperties:
@@ -109,7 +111,6 @@ CommandState CommandRule(Command command, const CommandContext& c) {
         case Command::AnchorSelected:
         case Command::AnchorMenuPoint:
         case Command::DeleteMenuPoint:
-        case Command::ToggleSmoothing:  // the preview view has its own rule
         case Command::FlipNormals:
         case Command::Settings:
         case Command::ExportPov:

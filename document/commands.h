@@ -35,6 +35,7 @@ struct CommandContext {
     bool bPhotoHidden = false;
     bool bGrid = false;           // the editor view's grid
     bool bShowGridPlane = false;  // the preview view's grid plane
+    bool bSmooth = false;         // the preview view's smooth shading
     bool bRulerVisible = false;   // the golden-ratio ruler window
     bool bSiblingFound = false;   // a window of the sibling application
 };

@@ -1,5 +1,7 @@
 #include "editor/dc_canvas.h"
 
+#include <wx/graphics.h>
+
 namespace orvanel {
 
 wxColour ToWx(Colour c) { return wxColour(RedOf(c), GreenOf(c), BlueOf(c)); }
@@ -88,6 +90,26 @@ void DcCanvas::FillRect(int left, int top, int right, int bottom, Colour colour)
     m_dc.DrawRectangle(left, top, right - left, bottom - top);
     m_dc.SetPen(pen);
     m_dc.SetBrush(brush);
+}
+
+void DcCanvas::Rectangle(int left, int top, int right, int bottom) {
+    FlushLines();
+    const int x = std::min(left, right), y = std::min(top, bottom);
+    const int w = std::abs(right - left), h = std::abs(bottom - top);
+    if (m_pen.style == PenStyle::Dot) {
+        // The gaps of the dotted outline show the background colour.
+        const wxBrush brush = m_dc.GetBrush();
+        m_dc.SetPen(wxPen(ToWx(m_background), std::max(m_pen.width, 1), wxPENSTYLE_SOLID));
+        m_dc.SetBrush(*wxTRANSPARENT_BRUSH);
+        m_dc.DrawRectangle(x, y, w, h);
+        m_dc.SetPen(ToWxPen(m_pen));
+        m_dc.SetBrush(brush);
+    }
+    m_dc.DrawRectangle(x, y, w, h);
+}
+
+void DcCanvas::UseSharpEdges(wxDC& dc) {
+    if (wxGraphicsContext* gc = dc.GetGraphicsContext()) gc->SetAntialiasMode(wxANTIALIAS_NONE);
 }
 
 }  // namespace orvanel

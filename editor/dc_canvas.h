@@ -26,6 +26,12 @@ public:
     void LineTo(int x, int y) override;
     void Ellipse(int left, int top, int right, int bottom) override;
     void FillRect(int left, int top, int right, int bottom, Colour colour) override;
+    // Outlined with the pen and filled with the brush, corners in any order,
+    // the right and bottom edges outside as for Ellipse.
+    void Rectangle(int left, int top, int right, int bottom);
+    // Drawn as the screen and the off-screen pictures are: without smoothing,
+    // so that drawing a piece again in the background colour wipes it out.
+    static void UseSharpEdges(wxDC& dc);
 
 private:
     // Consecutive LineTo calls are drawn as one polyline, so that a thick

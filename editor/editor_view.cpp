@@ -2,15 +2,18 @@
 
 #include <wx/dcclient.h>
 #include <wx/dcmemory.h>
+#include <wx/menu.h>
+#include <wx/statusbr.h>
 
 #include "editor/dc_canvas.h"
+#include "editor/live_dc_canvas.h"
+#include "resources/art.h"
+#include "resources/command_ids.h"
 #include "resources/ids.h"
 
 namespace orvanel {
 
 namespace {
-
-constexpr int kLineScroll = 100;
 
 class EditorPrintout final : public wxPrintout {
 public:
@@ -33,34 +36,97 @@ private:
     CTavrinEditorView& m_view;
 };
 
+// The part of a client rectangle that lies in the window; the rectangle may
+// reach any distance beyond it.
+wxRect InClient(const IntRect& rc, const wxSize& client) {
+    const int left = std::max(rc.left, 0), top = std::max(rc.top, 0);
+    const int right = std::min(rc.right, client.x), bottom = std::min(rc.bottom, client.y);
+    if (left >= right || top >= bottom) return {};
+    return {left, top, right - left, bottom - top};
+}
+
+EditorKey KeyOf(int code) {
+    switch (code) {
+        case WXK_TAB:
+            return EditorKey::Tab;
+        case WXK_DELETE:
+        case WXK_NUMPAD_DELETE:
+            return EditorKey::Delete;
+        case WXK_PAGEUP:
+        case WXK_NUMPAD_PAGEUP:
+            return EditorKey::PageUp;
+        case WXK_PAGEDOWN:
+        case WXK_NUMPAD_PAGEDOWN:
+            return EditorKey::PageDown;
+        case WXK_UP:
+        case WXK_NUMPAD_UP:
+            return EditorKey::Up;
+        case WXK_DOWN:
+        case WXK_NUMPAD_DOWN:
+            return EditorKey::Down;
+        case WXK_LEFT:
+        case WXK_NUMPAD_LEFT:
+            return EditorKey::Left;
+        case WXK_RIGHT:
+        case WXK_NUMPAD_RIGHT:
+            return EditorKey::Right;
+        case WXK_HOME:
+        case WXK_NUMPAD_HOME:
+            return EditorKey::Home;
+        case WXK_END:
+        case WXK_NUMPAD_END:
+            return EditorKey::End;
+        default:
+            return EditorKey::Other;
+    }
+}
+
+std::optional<ScrollCode> ScrollCodeOf(wxEventType type) {
+    if (type == wxEVT_SCROLLWIN_LINEUP) return ScrollCode::LineUp;
+    if (type == wxEVT_SCROLLWIN_LINEDOWN) return ScrollCode::LineDown;
+    if (type == wxEVT_SCROLLWIN_PAGEUP) return ScrollCode::PageUp;
+    if (type == wxEVT_SCROLLWIN_PAGEDOWN) return ScrollCode::PageDown;
+    if (type == wxEVT_SCROLLWIN_TOP) return ScrollCode::Top;
+    if (type == wxEVT_SCROLLWIN_BOTTOM) return ScrollCode::Bottom;
+    return std::nullopt;
+}
+
+wxString Wx(std::string_view s) { return wxString::FromUTF8(s.data(), s.size()); }
+
 }  // namespace
 
 CTavrinEditorView::CTavrinEditorView(wxWindow* parent, CTavrinEditorDoc& doc,
                                      SettingsStore& settings)
-    : m_doc(doc), m_settings(settings), m_look(ReadEditorLook(settings)) {
+    : m_doc(doc), m_settings(settings), m_look(ReadEditorLook(settings)), m_tools(doc, *this) {
     // Everything is painted from the off-screen bitmap: no erasing first.
     SetBackgroundStyle(wxBG_STYLE_PAINT);
+    // TAB reaches the view as a key rather than moving the focus on.
     Create(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize,
            wxHSCROLL | wxVSCROLL | wxFULL_REPAINT_ON_RESIZE | wxWANTS_CHARS);
     SetVirtualSize(kEditorExtent, kEditorExtent);
     SetScrollRate(1, 1);
     Bind(wxEVT_PAINT, &CTavrinEditorView::OnPaint, this);
-    Bind(wxEVT_SCROLLWIN_LINEUP, &CTavrinEditorView::OnScrollLine, this);
-    Bind(wxEVT_SCROLLWIN_LINEDOWN, &CTavrinEditorView::OnScrollLine, this);
     for (const auto type :
-         {wxEVT_SCROLLWIN_TOP, wxEVT_SCROLLWIN_BOTTOM, wxEVT_SCROLLWIN_PAGEUP,
-          wxEVT_SCROLLWIN_PAGEDOWN, wxEVT_SCROLLWIN_THUMBTRACK, wxEVT_SCROLLWIN_THUMBRELEASE}) {
+         {wxEVT_SCROLLWIN_LINEUP, wxEVT_SCROLLWIN_LINEDOWN, wxEVT_SCROLLWIN_TOP,
+          wxEVT_SCROLLWIN_BOTTOM, wxEVT_SCROLLWIN_PAGEUP, wxEVT_SCROLLWIN_PAGEDOWN,
+          wxEVT_SCROLLWIN_THUMBTRACK, wxEVT_SCROLLWIN_THUMBRELEASE}) {
         Bind(type, &CTavrinEditorView::OnScrollByUser, this);
     }
     Bind(wxEVT_SIZE, &CTavrinEditorView::OnSize, this);
-    for (const auto type :
-         {wxEVT_LEFT_DOWN, wxEVT_LEFT_UP, wxEVT_RIGHT_DOWN, wxEVT_RIGHT_UP, wxEVT_MOTION}) {
-        Bind(type, &CTavrinEditorView::OnMouse, this);
+    // A double click arrives as a second press, as it always has.
+    Bind(wxEVT_LEFT_DOWN, &CTavrinEditorView::OnLeftDown, this);
+    Bind(wxEVT_LEFT_DCLICK, &CTavrinEditorView::OnLeftDown, this);
+    Bind(wxEVT_LEFT_UP, &CTavrinEditorView::OnLeftUp, this);
+    Bind(wxEVT_MOTION, &CTavrinEditorView::OnMotion, this);
+    for (const auto type : {wxEVT_RIGHT_DOWN, wxEVT_MIDDLE_DOWN}) {
+        Bind(type, &CTavrinEditorView::OnOtherButton, this);
     }
+    Bind(wxEVT_MOUSE_CAPTURE_LOST, &CTavrinEditorView::OnCaptureLost, this);
     Bind(wxEVT_KEY_DOWN, &CTavrinEditorView::OnKeyDown, this);
     Bind(wxEVT_CONTEXT_MENU, &CTavrinEditorView::OnContextMenu, this);
     Bind(wxEVT_SET_CURSOR, &CTavrinEditorView::OnSetCursor, this);
     Bind(wxEVT_MENU, &CTavrinEditorView::OnForceRedraw, this, id::Ui(id::kForceRedraw));
+    SetCursor(CursorOf(m_tools.Cursor(false)));
 }
 
 CTavrinEditorView::~CTavrinEditorView() { WriteEditorLook(m_settings, m_look); }
@@ -75,16 +141,26 @@ void CTavrinEditorView::OnInitialUpdate() {
 
 void CTavrinEditorView::OnSize(wxSizeEvent& event) {
     event.Skip();
-    if (m_bAtInitialPosition)
-        CallAfter([this] {
-            if (m_bAtInitialPosition) Scroll(0, kEditorExtent);
-        });
+    if (!m_bAtInitialPosition || m_bAtInitialPositionPending) return;
+    m_bAtInitialPositionPending = true;
+    CallAfter([this] {
+        m_bAtInitialPositionPending = false;
+        if (m_bAtInitialPosition) Scroll(0, kEditorExtent);
+    });
 }
 
 void CTavrinEditorView::OnScrollByUser(wxScrollWinEvent& event) {
     m_bAtInitialPosition = false;
-    event.Skip();
+    const std::optional<ScrollCode> code = ScrollCodeOf(event.GetEventType());
+    if (!code) {
+        event.Skip();  // the thumb: the toolkit follows it
+        return;
+    }
+    Scroll(event.GetOrientation() == wxHORIZONTAL ? ScrollBar::Horizontal : ScrollBar::Vertical,
+           *code);
 }
+
+// --- the document's calls
 
 void CTavrinEditorView::OnUpdate() { InvalidateDrawing(); }
 
@@ -93,28 +169,69 @@ void CTavrinEditorView::Repaint() {
     Update();
 }
 
-void CTavrinEditorView::FreeSelection() {
-    if (m_pTools != nullptr) m_pTools->FreeSelection();
+void CTavrinEditorView::FreeSelection() { m_tools.FreeSelection(); }
+
+void CTavrinEditorView::BuildSelection() { m_tools.BuildSelection(); }
+
+// --- the tools' calls
+
+void CTavrinEditorView::CaptureMouse() {
+    if (!HasCapture()) wxScrolledCanvas::CaptureMouse();
 }
 
-void CTavrinEditorView::BuildSelection() {
-    if (m_pTools != nullptr) m_pTools->BuildSelection();
+void CTavrinEditorView::ReleaseMouse() {
+    if (HasCapture()) wxScrolledCanvas::ReleaseMouse();
 }
 
-void CTavrinEditorView::RefreshLive() { Refresh(false); }
+void CTavrinEditorView::InvalidateLive(const IntRect& editorRect) {
+    m_bLivePending = true;
+    const wxRect rc = InClient(EditorToClient(editorRect, ScrollPosition()), GetClientSize());
+    if (!rc.IsEmpty()) RefreshRect(rc, false);
+}
+
+void CTavrinEditorView::Invalidate(const IntRect& editorRect) {
+    m_bFrameValid = false;
+    const wxRect rc = InClient(EditorToClient(editorRect, ScrollPosition()), GetClientSize());
+    if (!rc.IsEmpty()) RefreshRect(rc, false);
+}
+
+void CTavrinEditorView::InvalidateAll() { InvalidateDrawing(); }
+
+void CTavrinEditorView::SetStatusText(StatusPane pane, std::string_view text, bool updateNow) {
+    if (m_pStatusBar == nullptr) return;
+    m_pStatusBar->SetStatusText(Wx(text), static_cast<int>(pane));
+    if (updateNow) m_pStatusBar->Update();
+}
+
+void CTavrinEditorView::Scroll(ScrollBar bar, ScrollCode code) {
+    m_bAtInitialPosition = false;
+    const IntPoint at = ScrollPosition();
+    const wxSize client = GetClientSize();
+    if (bar == ScrollBar::Vertical) {
+        Scroll(-1, ScrolledPosition(at.y, code, client.y));
+    } else {
+        Scroll(ScrolledPosition(at.x, code, client.x), -1);
+    }
+}
+
+// --- picture
 
 void CTavrinEditorView::InvalidateDrawing() {
     m_bFrameValid = false;
     Refresh(false);
 }
 
-IntPoint CTavrinEditorView::ClientToEditor(const wxPoint& client) const {
-    const wxPoint p = CalcUnscrolledPosition(client);
+IntPoint CTavrinEditorView::ScrollPosition() const {
+    const wxPoint p = CalcUnscrolledPosition(wxPoint(0, 0));
     return {p.x, p.y};
 }
 
+IntPoint CTavrinEditorView::ClientToEditor(const wxPoint& client) const {
+    return orvanel::ClientToEditor({client.x, client.y}, ScrollPosition());
+}
+
 bool CTavrinEditorView::IsPictureCurrent() const {
-    return m_bFrameValid && !m_bAtInitialPositionPending &&
+    return m_bFrameValid && !m_bLivePending && !m_bAtInitialPositionPending &&
            m_frameOrigin == CalcUnscrolledPosition(wxPoint(0, 0)) &&
            m_frame.GetSize() == GetClientSize();
 }
@@ -129,9 +246,18 @@ void CTavrinEditorView::SetGrid(bool on) {
     InvalidateDrawing();
 }
 
+const wxCursor& CTavrinEditorView::CursorOf(int cursorId) {
+    auto it = m_cursors.find(cursorId);
+    if (it == m_cursors.end()) it = m_cursors.emplace(cursorId, MakeEditorCursor(cursorId)).first;
+    return it->second;
+}
+
 void CTavrinEditorView::RenderFrame(const wxPoint& origin, const wxSize& size) {
     if (!m_frame.IsOk() || m_frame.GetSize() != size) m_frame.Create(size, 24);
     wxMemoryDC dc(m_frame);
+    // The live drag erases pieces by drawing them again in the background
+    // colour: smoothed edges would leave a shadow of every piece behind.
+    DcCanvas::UseSharpEdges(dc);
     dc.SetDeviceOrigin(-origin.x, -origin.y);
     m_dScale = 1.0;
     {
@@ -145,7 +271,6 @@ void CTavrinEditorView::RenderFrame(const wxPoint& origin, const wxSize& size) {
     dc.SelectObject(wxNullBitmap);
     m_frameOrigin = origin;
     m_bFrameValid = true;
-    ++m_nFullRepaints;
 }
 
 void CTavrinEditorView::OnPaint(wxPaintEvent&) {
@@ -157,65 +282,91 @@ void CTavrinEditorView::OnPaint(wxPaintEvent&) {
         RenderFrame(origin, size);
     }
     dc.DrawBitmap(m_frame, 0, 0);
-    if (m_pTools != nullptr) {
-        dc.SetDeviceOrigin(-origin.x, -origin.y);
-        m_pTools->PaintLive(dc);
-    }
+    PaintLive(dc, origin);
+    m_bLivePending = false;
 }
 
-void CTavrinEditorView::OnScrollLine(wxScrollWinEvent& event) {
-    m_bAtInitialPosition = false;
-    const int step = event.GetEventType() == wxEVT_SCROLLWIN_LINEUP ? -kLineScroll : kLineScroll;
-    const wxPoint start = GetViewStart();
-    if (event.GetOrientation() == wxHORIZONTAL) {
-        Scroll(start.x + step, -1);
-    } else {
-        Scroll(-1, start.y + step);
+// The live marks go onto a copy of the damaged part of the last full
+// repaint, so that nothing of an earlier position needs erasing.
+void CTavrinEditorView::PaintLive(wxDC& dc, const wxPoint& origin) {
+    const IntRect live = EditorToClient(m_tools.LiveBounds(), {origin.x, origin.y});
+    const wxRect part = InClient(live, m_frame.GetSize()).Intersect(GetUpdateRegion().GetBox());
+    if (part.IsEmpty()) return;
+    wxBitmap piece = m_frame.GetSubBitmap(part);
+    {
+        LiveDcCanvas canvas(piece, {origin.x + part.x, origin.y + part.y});
+        m_tools.PaintLive(canvas);
     }
+    dc.DrawBitmap(piece, part.GetPosition());
 }
 
-void CTavrinEditorView::OnMouse(wxMouseEvent& event) {
-    if (event.ButtonDown()) SetFocus();
-    if (m_pTools == nullptr) {
-        event.Skip();
-        return;
-    }
-    using Kind = EditorMouseEvent::Kind;
-    Kind kind = Kind::Move;
-    if (event.LeftDown()) kind = Kind::LeftDown;
-    if (event.LeftUp()) kind = Kind::LeftUp;
-    if (event.RightDown()) kind = Kind::RightDown;
-    if (event.RightUp()) kind = Kind::RightUp;
-    m_pTools->OnMouse({kind, ClientToEditor(event.GetPosition()), event.LeftIsDown(),
-                       event.RightIsDown(), event.ShiftDown(), event.ControlDown()});
+// --- input
+
+void CTavrinEditorView::OnLeftDown(wxMouseEvent& event) {
+    SetFocus();
+    SetCursor(CursorOf(m_tools.Cursor(true)));
+    m_tools.OnLButtonDown(ClientToEditor(event.GetPosition()), event.ShiftDown());
 }
+
+void CTavrinEditorView::OnLeftUp(wxMouseEvent& event) {
+    m_tools.OnLButtonUp(ClientToEditor(event.GetPosition()));
+    SetCursor(CursorOf(m_tools.Cursor(false)));
+}
+
+void CTavrinEditorView::OnMotion(wxMouseEvent& event) {
+    m_tools.OnMouseMove(ClientToEditor(event.GetPosition()));
+}
+
+void CTavrinEditorView::OnOtherButton(wxMouseEvent& event) {
+    SetFocus();
+    event.Skip();  // the right button goes on to open the context menu
+}
+
+void CTavrinEditorView::OnCaptureLost(wxMouseCaptureLostEvent&) { m_tools.OnCaptureLost(); }
 
 void CTavrinEditorView::OnKeyDown(wxKeyEvent& event) {
-    if (m_pTools == nullptr ||
-        !m_pTools->OnKey(event.GetKeyCode(), event.ShiftDown(), event.ControlDown())) {
-        event.Skip();
+    const EditorKey key = KeyOf(event.GetKeyCode());
+    if (key == EditorKey::Other) {
+        event.Skip();  // the tool letters and the other keys of the main window
+        return;
     }
+    m_tools.OnKeyDown(key, event.ShiftDown());
 }
 
 void CTavrinEditorView::OnContextMenu(wxContextMenuEvent& event) {
-    if (m_pTools == nullptr) {
-        event.Skip();
-        return;
+    // The menu key gives no position: the tools place the menu themselves.
+    const wxPoint at = event.GetPosition();
+    const wxPoint corner = ClientToScreen(wxPoint(0, 0));
+    const ContextMenu menu =
+        m_tools.OnContextMenu({at.x, at.y}, {corner.x, corner.y}, ScrollPosition());
+    wxMenu popup;
+    for (const MenuItem& item : menu.items) {
+        if (!item.command) {
+            popup.AppendSeparator();
+        } else if (item.checked) {
+            popup.AppendCheckItem(WxIdOf(*item.command), Wx(item.text))->Check(true);
+        } else {
+            popup.Append(WxIdOf(*item.command), Wx(item.text));
+        }
     }
-    wxPoint client = event.GetPosition() == wxDefaultPosition ? wxPoint(0, 0)
-                                                              : ScreenToClient(event.GetPosition());
-    m_pTools->OnContextMenu(ClientToEditor(client), client);
+    // Shown by the main window, so that its commands take the route of every
+    // other command to the document.
+    wxWindow* owner = wxGetTopLevelParent(this);
+    owner->PopupMenu(&popup, owner->ScreenToClient(wxPoint(menu.screen.x, menu.screen.y)));
 }
 
 void CTavrinEditorView::OnSetCursor(wxSetCursorEvent& event) {
-    if (m_pTools == nullptr) {
+    // While the mouse is captured the cursor of the press stays.
+    if (m_tools.HasCapture()) {
         event.Skip();
         return;
     }
-    event.SetCursor(m_pTools->Cursor());
+    event.SetCursor(CursorOf(m_tools.Cursor(false)));
 }
 
 void CTavrinEditorView::OnForceRedraw(wxCommandEvent&) { InvalidateDrawing(); }
+
+// --- printing
 
 double CTavrinEditorView::RenderPrintPage(wxDC& dc, const wxSize& pagePixels) {
     // Drawn in the page's device pixels; a print preview's smaller DC scales

@@ -1,47 +1,29 @@
 // The 2D profile editor: a scrolling window over the 1000 x 1000 editor area
-// that paints the full repaint of editor_draw, prints it on one page and
-// hands mouse and key input, in editor units, to the editing tools.
+// that paints the full repaint of editor_draw with the editing tools' live
+// marks over it, prints it on one page and hands mouse and key input, in
+// editor units, to the editing tools.
 #pragma once
 
 #include <wx/bitmap.h>
+#include <wx/cursor.h>
 #include <wx/print.h>
 #include <wx/scrolwin.h>
 
 #include <functional>
+#include <map>
+#include <memory>
 
 #include "document/document.h"
+#include "editor/edit_tools.h"
 #include "editor/editor_draw.h"
 
 class wxStatusBar;
 
 namespace orvanel {
 
-struct EditorMouseEvent {
-    enum class Kind { LeftDown, LeftUp, RightDown, RightUp, Move };
-    Kind kind;
-    IntPoint pos;  // editor units: client pixel + scroll position
-    bool leftDown, rightDown, shiftDown, controlDown;
-};
-
-// What the editing tools need of the view's input and painting. The view
-// keeps working without one: it then only shows the profile.
-class EditorTools {
-public:
-    virtual ~EditorTools() = default;
-    virtual void OnMouse(const EditorMouseEvent& event) = 0;
-    // Returns whether the key was used.
-    virtual bool OnKey(int keyCode, bool shiftDown, bool controlDown) = 0;
-    virtual void OnContextMenu(IntPoint pos, const wxPoint& clientPos) = 0;
-    // The dragged-group snapshot: freed before the document frees points.
-    virtual void FreeSelection() = 0;
-    virtual void BuildSelection() = 0;
-    // The live drawing (rubber band, ghosts, drag window) over the bitmap of
-    // the last full repaint, in editor units on a DC whose origin is scrolled.
-    virtual void PaintLive(wxDC& dc) = 0;
-    virtual wxCursor Cursor() const = 0;
-};
-
-class CTavrinEditorView final : public wxScrolledCanvas, public EditorViewHooks {
+class CTavrinEditorView final : public wxScrolledCanvas,
+                                public EditorViewHooks,
+                                public EditToolsOwner {
 public:
     // Reads the five stored settings before the window exists; the destructor
     // writes them back.
@@ -57,30 +39,40 @@ public:
     void FreeSelection() override;
     void BuildSelection() override;
 
-    void SetTools(EditorTools* tools) { m_pTools = tools; }
+    // EditToolsOwner
+    EditorLook Look() const override { return m_look; }
+    bool IsGridOn() const override { return m_bGrid; }
+    void CaptureMouse() override;
+    void ReleaseMouse() override;
+    void InvalidateLive(const IntRect& editorRect) override;
+    void Invalidate(const IntRect& editorRect) override;
+    void InvalidateAll() override;
+    void SetStatusText(StatusPane pane, std::string_view text, bool updateNow) override;
+    void Scroll(ScrollBar bar, ScrollCode code) override;
+    using wxScrolledCanvas::Scroll;
+
+    EditTools& Tools() { return m_tools; }
+    const EditTools& Tools() const { return m_tools; }
+
     void SetStatusBar(wxStatusBar* bar) { m_pStatusBar = bar; }
     wxStatusBar* GetStatusBar() const { return m_pStatusBar; }
-    // Paints the tools' live state again over the last full repaint, without
-    // drawing the profile anew.
-    void RefreshLive();
     // A change of look or grid: the next paint draws everything anew.
     void InvalidateDrawing();
 
     IntPoint ClientToEditor(const wxPoint& client) const;
-    // How many full repaints the view has drawn.
-    int FullRepaints() const { return m_nFullRepaints; }
+    IntPoint ScrollPosition() const;
     // Whether the window shows the last full repaint at the current scroll
-    // position and size.
+    // position and size, with the live marks as they are now.
     bool IsPictureCurrent() const;
 
-    const EditorLook& Look() const { return m_look; }
     void SetLook(const EditorLook& look);
-    bool IsGridOn() const { return m_bGrid; }
     void SetGrid(bool on);
-    int Tool() const { return m_nTool; }
-    void SetTool(int tool) { m_nTool = tool; }
+    // Grid and snap on or off.
+    void ToggleGrid() { SetGrid(!m_bGrid); }
     double Scale() const { return m_dScale; }
     CTavrinEditorDoc& Document() const { return m_doc; }
+    // The cursor of a cursor number, made from its picture on first use.
+    const wxCursor& CursorOf(int cursorId);
 
     // Draws the background photo into the off-screen bitmap; the photo
     // itself comes with the tools.
@@ -95,35 +87,42 @@ public:
 
 private:
     void OnPaint(wxPaintEvent& event);
-    void OnScrollLine(wxScrollWinEvent& event);
     void OnScrollByUser(wxScrollWinEvent& event);
     void OnSize(wxSizeEvent& event);
-    void OnMouse(wxMouseEvent& event);
+    void OnLeftDown(wxMouseEvent& event);
+    void OnLeftUp(wxMouseEvent& event);
+    void OnMotion(wxMouseEvent& event);
+    void OnOtherButton(wxMouseEvent& event);
+    void OnCaptureLost(wxMouseCaptureLostEvent& event);
     void OnKeyDown(wxKeyEvent& event);
     void OnContextMenu(wxContextMenuEvent& event);
     void OnSetCursor(wxSetCursorEvent& event);
     void OnForceRedraw(wxCommandEvent& event);
     void RenderFrame(const wxPoint& origin, const wxSize& size);
+    void PaintLive(wxDC& dc, const wxPoint& origin);
 
     CTavrinEditorDoc& m_doc;
     SettingsStore& m_settings;
     EditorLook m_look;
     bool m_bGrid = false;
-    int m_nTool = 1;
     double m_dScale = 1.0;
     wxStatusBar* m_pStatusBar = nullptr;
-    EditorTools* m_pTools = nullptr;
     std::function<void(wxDC&)> m_photoPainter;
+    std::map<int, wxCursor> m_cursors;
 
     // The last full repaint, where it was taken and whether it still holds.
     wxBitmap m_frame;
     wxPoint m_frameOrigin;
     bool m_bFrameValid = false;
+    // The live marks changed and the window has not shown them yet.
+    bool m_bLivePending = false;
     // Until the user scrolls, the view stays at the bottom-left corner while
     // the window takes its size.
     bool m_bAtInitialPosition = false;
     bool m_bAtInitialPositionPending = false;
-    int m_nFullRepaints = 0;
+
+    // Last: the tools call back into the members above.
+    EditTools m_tools;
 };
 
 }  // namespace orvanel

@@ -347,4 +347,27 @@ wxCursor MakeZoomCursor() {
     });
 }
 
+wxImage MakeEditorCursorImage(const CursorPicture& picture) {
+    wxImage image(32, 32);
+    image.InitAlpha();
+    for (int y = 0; y < 32; ++y) {
+        const std::string_view row = picture.rows[static_cast<std::size_t>(y)];
+        for (int x = 0; x < 32; ++x) {
+            const char c = row[static_cast<std::size_t>(x)];
+            const unsigned char v = c == 'o' ? 255 : 0;
+            image.SetRGB(x, y, v, v, v);
+            image.SetAlpha(x, y, c == '.' ? wxIMAGE_ALPHA_TRANSPARENT : wxIMAGE_ALPHA_OPAQUE);
+        }
+    }
+    image.SetOption(wxIMAGE_OPTION_CUR_HOTSPOT_X, picture.hotSpot.x);
+    image.SetOption(wxIMAGE_OPTION_CUR_HOTSPOT_Y, picture.hotSpot.y);
+    return image;
+}
+
+wxCursor MakeEditorCursor(int cursorId) {
+    const CursorPicture* picture = FindCursorPicture(cursorId);
+    if (picture == nullptr) return wxCursor(wxCURSOR_ARROW);
+    return wxCursor(MakeEditorCursorImage(*picture));
+}
+
 }  // namespace orvanel

@@ -1,10 +1,13 @@
 // The program's pictures, drawn in code: toolbar buttons (16 x 15), the
-// program icon and the preview's two cursors.
+// program icon, the preview's two cursors and the editor's five.
 #pragma once
 
 #include <wx/bitmap.h>
 #include <wx/cursor.h>
 #include <wx/iconbndl.h>
+#include <wx/image.h>
+
+#include "resources/cursors.h"
 
 namespace orvanel {
 
@@ -38,5 +41,10 @@ wxBitmap MakeProgramIconBitmap(int size);
 wxCursor MakeRotateCursor();
 // A vertical double-headed arrow, hot spot (15, 16).
 wxCursor MakeZoomCursor();
+// The editor's cursors, from their pictures (resources/cursors.h): black,
+// white and see-through pixels, the hot spot of the picture. A number
+// without a picture gives the standard arrow.
+wxImage MakeEditorCursorImage(const CursorPicture& picture);
+wxCursor MakeEditorCursor(int cursorId);
 
 }  // namespace orvanel

@@ -112,7 +112,7 @@ TEST_F(CommandsTest, CommandsStillToComeAreShownDisabled) {
     for (const int command : DocumentCommands::PendingCommands()) {
         EXPECT_FALSE(MenuEnabled(command)) << command;
     }
-    EXPECT_FALSE(frame->EditBar()->GetToolEnabled(id::Ui(id::kToolPencil)));
+    EXPECT_TRUE(frame->EditBar()->GetToolEnabled(id::Ui(id::kToolPencil)));
     EXPECT_TRUE(frame->EditBar()->GetToolToggled(id::Ui(id::kToolPencil)));
 }
 
@@ -137,16 +137,15 @@ TEST_F(CommandsTest, PreviewCommandsFlipSmoothAndShowTheGridPlane) {
 
 TEST_F(CommandsTest, KeysReachTheirCommands) {
     Start(Example("bowl.lum"));
-    int pencil = 0;
-    frame->Bind(
-        wxEVT_MENU, [&pencil](wxCommandEvent&) { ++pencil; }, id::Ui(id::kToolPencil));
+    EditTools& tools = frame->EditorView()->Tools();
+    tools.SetTool(id::kToolIdMove);
     wxUIActionSimulator sim;
     // Keys go to the window under the pointer: there is no window manager.
     sim.MouseMove(frame->EditorView()->GetScreenRect().GetPosition() + wxPoint(30, 30));
     sim.MouseClick();
     ASSERT_TRUE(WaitFor([this] { return frame->ActiveView() == frame->EditorView(); }));
     sim.Char('p', wxMOD_CONTROL);
-    EXPECT_TRUE(WaitFor([&pencil] { return pencil == 1; }));
+    EXPECT_TRUE(WaitFor([&tools] { return tools.GetTool() == id::kToolIdPencil; }));
     sim.Char(WXK_F6);
     EXPECT_TRUE(WaitFor([this] { return frame->ActiveView() == frame->PreviewView(); }));
     sim.Char(WXK_F6, wxMOD_SHIFT);

@@ -68,6 +68,7 @@ TEST(CommandRuleTest, EnableAndCheckRules) {
     CommandContext views;
     views.bGrid = true;
     views.bShowGridPlane = true;
+    views.bSmooth = true;
     views.bSiblingFound = true;
     views.bCanUndo = true;
     views.bCanRedo = true;
@@ -100,7 +101,10 @@ TEST(CommandRuleTest, EnableAndCheckRules) {
         {Command::PhotoAdd, none, on},
         {Command::ToggleGrid, none, {true, true, false}},
         {Command::ToggleGrid, views, {true, true, true}},
+        {Command::ViewGridPlane, none, {true, true, false}},
         {Command::ViewGridPlane, views, {true, true, true}},
+        {Command::ToggleSmoothing, none, {true, true, false}},
+        {Command::ToggleSmoothing, views, {true, true, true}},
         {Command::Transfer, none, off},
         {Command::Transfer, views, on},
         {Command::GoldenRatio, one, {false, true, false}},

@@ -1,0 +1,337 @@
+// Editing in the real program: the tools driven with the mouse and the keys
+// through the X server, checked in the saved file, the document and the
+// pixels on the screen.
+#include <wx/menu.h>
+#include <wx/statusbr.h>
+#include <wx/uiaction.h>
+#include <wx/utils.h>
+
+#include <cmath>
+#include <sstream>
+
+#include "editor/curve.h"
+#include "editor/drag_preview.h"
+#include "editor/edit_tools.h"
+#include "editor/editor_view.h"
+#include "resources/command_ids.h"
+#include "resources/cursors.h"
+#include "resources/ids.h"
+#include "tests/gui/gui_support.h"
+
+namespace orvanel::gui {
+namespace {
+
+struct Point {
+    int x, y;
+    bool selected = false;
+    bool anchor = false;
+    friend bool operator==(const Point&, const Point&) = default;
+};
+
+std::ostream& operator<<(std::ostream& os, const Point& p) {
+    return os << "(" << p.x << ", " << p.y << (p.selected ? " selected" : "")
+              << (p.anchor ? " anchor" : "") << ")";
+}
+
+std::vector<Point> PointsOf(const CTavrinEditorDoc& doc) {
+    std::vector<Point> points;
+    for (const ProfilePoint* p = doc.GetHead(); p != nullptr; p = p->Next()) {
+        points.push_back({p->x, p->y, p->bSelected, p->bAnchor});
+    }
+    return points;
+}
+
+std::vector<IntPoint> PositionsOf(const CTavrinEditorDoc& doc) {
+    std::vector<IntPoint> points;
+    for (const ProfilePoint* p = doc.GetHead(); p != nullptr; p = p->Next()) {
+        points.push_back({p->x, p->y});
+    }
+    return points;
+}
+
+// What the batch mode reads back from a saved profile.
+struct SavedProfile {
+    bool closed = false;
+    std::vector<Point> points;
+};
+
+SavedProfile ReadWithBatchMode(const std::filesystem::path& file) {
+    wxArrayString output, errors;
+    const wxString program =
+        wxString::FromUTF8((std::filesystem::path(ORVANEL_BINARY_DIR) / "orvanel").string());
+    const long status = wxExecute(program + " --info \"" + wxString::FromUTF8(file.string()) + "\"",
+                                  output, errors, wxEXEC_SYNC | wxEXEC_NOEVENTS);
+    EXPECT_EQ(status, 0);
+    SavedProfile saved;
+    for (const wxString& line : output) {
+        const std::string text = line.utf8_string();
+        if (text.rfind("closed: ", 0) == 0) saved.closed = text == "closed: 1";
+        if (text.empty() || !std::isdigit(static_cast<unsigned char>(text[0]))) continue;
+        std::istringstream in(text);
+        Point p{};
+        int selected = 0, anchor = 0;
+        in >> p.x >> p.y >> selected >> anchor;
+        p.selected = selected != 0;
+        p.anchor = anchor != 0;
+        saved.points.push_back(p);
+    }
+    return saved;
+}
+
+struct Offset {
+    int dx, dy;
+};
+
+class EditingTest : public GuiTest {
+protected:
+    // The program with a window large enough for the profiles below.
+    void Start(const std::filesystem::path& profile = {}) {
+        GuiTest::Start(profile);
+        frame->SetSize(wxSize(1200, 700));
+        ASSERT_TRUE(WaitFor([this] { return View().GetClientSize().x >= 450; }));
+        WaitSettled();
+    }
+    CTavrinEditorView& View() { return *frame->EditorView(); }
+    CTavrinEditorDoc& Doc() { return *App().Document(); }
+    EditTools& Tools() { return View().Tools(); }
+
+    void Command(int id) {
+        wxCommandEvent event(wxEVT_MENU, id);
+        event.SetEventObject(frame);
+        frame->ProcessWindowEvent(event);
+        Pump();
+    }
+    void Use(int toolCommand) {
+        Command(id::Ui(toolCommand));
+        ASSERT_EQ(Tools().GetTool(), toolCommand == id::kToolPencil   ? id::kToolIdPencil
+                                     : toolCommand == id::kToolMove   ? id::kToolIdMove
+                                     : toolCommand == id::kToolInsert ? id::kToolIdInsert
+                                                                      : id::kToolIdDragPhoto);
+    }
+
+    // The editor position the top-left corner of the window shows.
+    IntPoint Corner() { return View().ScrollPosition(); }
+    // An editor position a given distance into the window.
+    IntPoint Inside(int dx, int dy) { return {Corner().x + dx, Corner().y + dy}; }
+    wxPoint ScreenOf(IntPoint editor) {
+        return View().ClientToScreen(View().CalcScrolledPosition(wxPoint(editor.x, editor.y)));
+    }
+    std::string Pane(int field) {
+        return frame->GetStatusBar()->GetStatusText(field).utf8_string();
+    }
+
+    // The mouse over an editor position; returns once the view has seen it
+    // there, which the coordinates pane tells.
+    void Hover(IntPoint editor) {
+        sim.MouseMove(ScreenOf(editor));
+        const IntPoint shown =
+            View().IsGridOn() ? SnapToGrid(editor, View().Look().gridSize) : editor;
+        const std::string expected = CoordinatesText(shown);
+        ASSERT_TRUE(WaitFor([&] { return Pane(1) == expected; })) << expected;
+    }
+    // Press, moves through each position, release, each step seen by the view.
+    void Drag(IntPoint from, std::initializer_list<IntPoint> path) {
+        Hover(from);
+        sim.MouseDown();
+        ASSERT_TRUE(WaitFor([&] { return Tools().HasCapture(); }));
+        for (const IntPoint& p : path) Hover(p);
+        sim.MouseUp();
+        ASSERT_TRUE(WaitFor([&] { return !Tools().HasCapture(); }));
+        Pump();
+    }
+    // A click of the Pencil or the Insert tool, which do not capture the
+    // mouse; returns once the point is there.
+    void ClickToAddAPoint(IntPoint at) {
+        Hover(at);
+        const int points = Doc().GetPointCount();
+        sim.MouseClick();
+        ASSERT_TRUE(WaitFor([&] { return Doc().GetPointCount() == points + 1; }));
+    }
+    void Key(int code, int modifiers = wxMOD_NONE) {
+        sim.Char(code, modifiers);
+        Pump();
+    }
+    // The keyboard goes to the window under the pointer: there is no window manager.
+    void FocusEditor() {
+        Hover(Inside(5, 5));
+        View().SetFocus();
+        ASSERT_TRUE(WaitFor([this] { return frame->ActiveView() == &View(); }));
+    }
+
+    // A profile made through the document, all of it in the window.
+    std::vector<IntPoint> MakeProfile(std::initializer_list<Offset> offsets) {
+        for (const Offset& o : offsets) {
+            const IntPoint p = Inside(o.dx, o.dy);
+            Doc().AppendPoint(p.x, p.y);
+        }
+        WaitSettled();
+        return PositionsOf(Doc());
+    }
+    std::filesystem::path SaveAs(std::string_view name) {
+        const std::filesystem::path file = App().settingsFile.parent_path() / name;
+        App().savePrompts.savePath = file;
+        Command(wxID_SAVE);
+        EXPECT_FALSE(Doc().IsModified());
+        return file;
+    }
+
+    wxUIActionSimulator sim;
+};
+
+IntPoint Plus(IntPoint p, int dx, int dy) { return {p.x + dx, p.y + dy}; }
+
+TEST_F(EditingTest, PencilClicksMakePointsWhereTheMouseWasCountingTheScrollOffset) {
+    Start();
+    FocusEditor();
+    Key(WXK_HOME);
+    ASSERT_TRUE(WaitFor([this] { return Corner() == IntPoint{0, 0}; }));
+    Key(WXK_RIGHT);
+    Key(WXK_DOWN);
+    Key(WXK_DOWN);
+    ASSERT_TRUE(WaitFor([this] { return Corner() == IntPoint{100, 200}; }));
+    // Shift+Home does not scroll; the Up after it shows that the keys came through.
+    Key(WXK_HOME, wxMOD_SHIFT);
+    Key(WXK_UP);
+    ASSERT_TRUE(WaitFor([this] { return Corner().y == 100; }));
+    EXPECT_EQ(Corner().x, 100);
+
+    const std::vector<Offset> clicks = {{40, 50}, {120, 90}, {200, 160}, {90, 230}};
+    for (const Offset& c : clicks) ClickToAddAPoint(Inside(c.dx, c.dy));
+    const SavedProfile saved = ReadWithBatchMode(SaveAs("pencil.lum"));
+    EXPECT_EQ(saved.points, (std::vector<Point>{{140, 150}, {220, 190}, {300, 260}, {190, 330}}));
+
+    // A closed profile takes no new point; the message pane says why.
+    Command(id::Ui(id::kOpenCloseProfile));
+    ASSERT_TRUE(Doc().IsClosed());
+    Hover(Inside(300, 40));
+    sim.MouseClick();
+    EXPECT_TRUE(WaitFor([this] {
+        return Pane(0) ==
+               "You can't create new isolated points. Use Insert to add points to a closed "
+               "spline!";
+    }));
+    EXPECT_EQ(Doc().GetPointCount(), 4);
+}
+
+// One session of edits with the Move tool and the keys, then every step undone.
+TEST_F(EditingTest, MoveToolDragsPointsAndGroupsAndUndoTakesEachStepBack) {
+    Start();
+    const std::vector<IntPoint> p =
+        MakeProfile({{60, 60}, {140, 120}, {220, 80}, {300, 150}, {380, 100}});
+    std::vector<std::vector<IntPoint>> states{PositionsOf(Doc())};
+    Use(id::kToolMove);
+
+    // One point, dragged alone.
+    Drag(p[1], {Plus(p[1], 10, 5), Plus(p[1], 25, 30)});
+    std::vector<IntPoint> expected = p;
+    expected[1] = Plus(p[1], 25, 30);
+    EXPECT_EQ(PositionsOf(Doc()), expected);
+    states.push_back(PositionsOf(Doc()));
+
+    // The rubber band catches exactly the points inside it.
+    const std::size_t undoStates = Doc().UndoStateCount();
+    Drag(Plus(p[2], -20, -40), {Plus(p[2], 40, 20), Plus(p[3], 30, 20)});
+    std::vector<bool> selected;
+    for (const Point& q : PointsOf(Doc())) selected.push_back(q.selected);
+    EXPECT_EQ(selected, (std::vector<bool>{false, false, true, true, false}));
+    EXPECT_EQ(Tools().Selection().size(), 2u);
+    EXPECT_EQ(Doc().UndoStateCount(), undoStates);  // selecting is no edit
+
+    // Two caught points are a group: dragging one moves both.
+    Drag(p[2], {Plus(p[2], 8, 4), Plus(p[2], 20, 15)});
+    expected[2] = Plus(p[2], 20, 15);
+    expected[3] = Plus(p[3], 20, 15);
+    EXPECT_EQ(PositionsOf(Doc()), expected);
+    states.push_back(PositionsOf(Doc()));
+
+    // A plain press on another point selects it alone; Shift+press on one
+    // more makes a group of the two.
+    Drag(p[0], {});
+    states.push_back(PositionsOf(Doc()));
+    sim.KeyDown(WXK_SHIFT);
+    Drag(p[4], {Plus(p[4], 0, 10), Plus(p[4], 0, 20)});
+    sim.KeyUp(WXK_SHIFT);
+    expected[0] = Plus(p[0], 0, 20);
+    expected[4] = Plus(p[4], 0, 20);
+    EXPECT_EQ(PositionsOf(Doc()), expected);
+    states.push_back(PositionsOf(Doc()));
+
+    // DELETE removes the selection.
+    FocusEditor();
+    Key(WXK_DELETE);
+    ASSERT_TRUE(WaitFor([this] { return Doc().GetPointCount() == 3; }));
+    EXPECT_EQ(PositionsOf(Doc()), (std::vector<IntPoint>{expected[1], expected[2], expected[3]}));
+
+    // Four steps back, as deep as the history goes.
+    for (std::size_t i = states.size() - 1; i >= 1; --i) {
+        Command(wxID_UNDO);
+        EXPECT_EQ(PositionsOf(Doc()), states[i]) << "undo back to step " << i;
+    }
+    UpdateUi();
+    EXPECT_FALSE(MenuEnabled(wxID_UNDO));
+    Command(wxID_UNDO);
+    EXPECT_EQ(PositionsOf(Doc()), states[1]);
+}
+
+TEST_F(EditingTest, TabStepsThroughThePointsRoundToTheHead) {
+    Start();
+    MakeProfile({{60, 60}, {140, 120}, {220, 80}});
+    FocusEditor();
+    const auto selectedIndex = [this] {
+        int i = 0, found = -1, count = 0;
+        for (const ProfilePoint* q = Doc().GetHead(); q != nullptr; q = q->Next(), ++i) {
+            if (q->bSelected) {
+                found = i;
+                ++count;
+            }
+        }
+        return count == 1 ? found : -1;
+    };
+    for (const int expected : {0, 1, 2, 0}) {
+        Key(WXK_TAB);
+        EXPECT_TRUE(WaitFor([&] { return selectedIndex() == expected; })) << expected;
+    }
+}
+
+TEST_F(EditingTest, InsertPutsAPointBetweenTheEndsOfTheSegmentHit) {
+    Start();
+    const std::vector<IntPoint> p = MakeProfile({{60, 60}, {140, 120}, {260, 90}, {360, 160}});
+    // The middle of the one curve piece, P1 to P2, as the editor draws it.
+    std::vector<IntPoint> samples;
+    ForEachCurveSegment(
+        Doc().GetHead(), Doc().GetTail(), false, WalkDirection::FromHead,
+        [&](const CurveWindow& w) {
+            SampleCurveSegment(w, CurveSampling::EditorDrawing(10, 1.0), [&](const CurveSample& s) {
+                samples.push_back({static_cast<int>(s.x), static_cast<int>(s.y)});
+            });
+        });
+    ASSERT_GE(samples.size(), 5u);
+    const IntPoint middle = samples[samples.size() / 2];
+    Use(id::kToolInsert);
+    // Away from the curve nothing happens.
+    Hover(Inside(300, 20));
+    sim.MouseClick();
+    ClickToAddAPoint(middle);
+    EXPECT_EQ(PositionsOf(Doc()), (std::vector<IntPoint>{p[0], p[1], middle, p[2], p[3]}));
+}
+
+TEST_F(EditingTest, AClickOnAPointRecordsOneStepAndSnapsItToTheGrid) {
+    Start();
+    MakeProfile({{60, 60}});
+    const IntPoint corner = Corner();
+    // A point off the grid, near a grid crossing.
+    const IntPoint off{(corner.x / 10 + 15) * 10 + 2, (corner.y / 10 + 15) * 10 - 2};
+    Doc().AppendPoint(off.x, off.y);
+    WaitSettled();
+    Command(id::Ui(id::kToggleGrid));
+    ASSERT_TRUE(View().IsGridOn());
+    Use(id::kToolMove);
+    const std::size_t states = Doc().UndoStateCount();
+    Drag(off, {});
+    EXPECT_EQ(Doc().UndoStateCount(), states + 1);
+    EXPECT_EQ(PositionsOf(Doc())[1], (IntPoint{off.x - 2, off.y + 2}));
+    EXPECT_EQ(Doc().GetPointCount(), 2);
+}
+
+}  // namespace
+}  // namespace orvanel::gui
