@@ -82,6 +82,7 @@ struct SegmentControls {
                 {w.d->x, w.d->y},
                 w.b->bAnchor || w.c->bAnchor};
     }
+    friend bool operator==(const SegmentControls&, const SegmentControls&) = default;
 };
 
 // Coefficients of one coordinate: P(t) = ((a3 t + a2) t + a1) t + B.

@@ -22,11 +22,6 @@ const ProfilePoint* Ahead(const ProfilePoint* p, int steps) {
     return p;
 }
 
-void Fill(DragWindow& w, std::array<const ProfilePoint*, 5> points, int k) {
-    for (std::size_t i = 0; i < points.size(); ++i) w.m_ptWindow[i] = At(points[i]);
-    w.m_nWindowIndex = k;
-}
-
 SegmentControls Controls(const DragWindow& w, int first) {
     return {w.W(first), w.W(first + 1), w.W(first + 2), w.W(first + 3), false};
 }
@@ -51,58 +46,122 @@ struct Lines {
 
 }  // namespace
 
-void PrepareNodeMove(const CTavrinEditorDoc& doc, DragWindow& w) {
+NodeMovePoints NodeMoveWindowPoints(const CTavrinEditorDoc& doc) {
+    NodeMovePoints w;
     const ProfilePoint* c = doc.GetCurrent();
-    if (c == nullptr) return;
+    if (c == nullptr) return w;
     const int n = doc.GetPointCount();
     if (n <= 4) {
         // The whole list from the head, closed or not.
-        w.m_nWindowIndex = 0;
-        int i = 0;
+        std::size_t i = 0;
         for (const ProfilePoint* p = doc.GetHead(); p != nullptr && i < 5; p = p->Next(), ++i) {
-            w.m_ptWindow[static_cast<std::size_t>(i)] = At(p);
-            if (p == c) w.m_nWindowIndex = i + 1;
+            w.points[i] = p;
+            if (p == c) w.k = static_cast<int>(i) + 1;
         }
-        return;
+        return w;
     }
     const ProfilePoint* h = doc.GetHead();
     const ProfilePoint* t = doc.GetTail();
     const bool closed = doc.IsClosed();
+    auto set = [&w](std::array<const ProfilePoint*, 5> points, int k) {
+        w.points = points;
+        w.k = k;
+    };
     // Two neighbours on each side, wrapping around a closed profile and
     // shifted inwards at the ends of an open one.
     if (c->Next() == nullptr) {
         if (closed) {
-            Fill(w, {Back(c, 2), Back(c, 1), c, h, h->Next()}, 3);
+            set({Back(c, 2), Back(c, 1), c, h, h->Next()}, 3);
         } else {
-            Fill(w, {Back(c, 4), Back(c, 3), Back(c, 2), Back(c, 1), c}, 5);
+            set({Back(c, 4), Back(c, 3), Back(c, 2), Back(c, 1), c}, 5);
         }
     } else if (c->Next()->Next() == nullptr) {
         if (closed) {
-            Fill(w, {Back(c, 2), Back(c, 1), c, c->Next(), h}, 3);
+            set({Back(c, 2), Back(c, 1), c, c->Next(), h}, 3);
         } else {
-            Fill(w, {Back(c, 3), Back(c, 2), Back(c, 1), c, c->Next()}, 4);
+            set({Back(c, 3), Back(c, 2), Back(c, 1), c, c->Next()}, 4);
         }
     } else if (c->Prev() == nullptr) {
         if (closed) {
-            Fill(w, {t->Prev(), t, c, Ahead(c, 1), Ahead(c, 2)}, 3);
+            set({t->Prev(), t, c, Ahead(c, 1), Ahead(c, 2)}, 3);
         } else {
-            Fill(w, {c, Ahead(c, 1), Ahead(c, 2), Ahead(c, 3), Ahead(c, 4)}, 1);
+            set({c, Ahead(c, 1), Ahead(c, 2), Ahead(c, 3), Ahead(c, 4)}, 1);
         }
     } else if (c->Prev()->Prev() == nullptr) {
         if (closed) {
-            Fill(w, {t, Back(c, 1), c, Ahead(c, 1), Ahead(c, 2)}, 3);
+            set({t, Back(c, 1), c, Ahead(c, 1), Ahead(c, 2)}, 3);
         } else {
-            Fill(w, {Back(c, 1), c, Ahead(c, 1), Ahead(c, 2), Ahead(c, 3)}, 2);
+            set({Back(c, 1), c, Ahead(c, 1), Ahead(c, 2), Ahead(c, 3)}, 2);
         }
     } else {
-        Fill(w, {Back(c, 2), Back(c, 1), c, Ahead(c, 1), Ahead(c, 2)}, 3);
+        set({Back(c, 2), Back(c, 1), c, Ahead(c, 1), Ahead(c, 2)}, 3);
     }
+    return w;
+}
+
+void PrepareNodeMove(const CTavrinEditorDoc& doc, DragWindow& window) {
+    const NodeMovePoints w = NodeMoveWindowPoints(doc);
+    if (doc.GetCurrent() == nullptr) return;
+    // Positions beyond a short profile keep what they held.
+    for (std::size_t i = 0; i < w.points.size(); ++i) {
+        if (w.points[i] != nullptr) window.m_ptWindow[i] = At(w.points[i]);
+    }
+    window.m_nWindowIndex = w.k;
 }
 
 bool NodeMoveIndexFits(int n, int k) {
     if (n <= 0) return true;  // nothing to draw, nothing to refuse
     if (n == 1) return true;  // the dot moves whatever k says
     return k >= 1 && k <= std::min(n, 5);
+}
+
+int NodeMoveSegmentCount(int n, int k) {
+    if (n >= 5) return 2;
+    if (n == 4 && (k == 2 || k == 3)) return 1;
+    return 0;
+}
+
+RepaintedPieces RepaintedPiecesAround(const CTavrinEditorDoc& doc) {
+    RepaintedPieces pieces;
+    const NodeMovePoints w = NodeMoveWindowPoints(doc);
+    const ProfilePoint* c = doc.GetCurrent();
+    if (c == nullptr) return pieces;
+    const int n = doc.GetPointCount();
+    const ProfilePoint* h = doc.GetHead();
+    const ProfilePoint* t = doc.GetTail();
+    if (!doc.IsClosed()) {
+        // Drawn from each end point to its neighbour.
+        if (n >= 2 && (c == h || c == h->Next())) pieces.endLines.push_back({At(h), At(h->Next())});
+        if (n >= 3 && (c == t || c == t->Prev())) pieces.endLines.push_back({At(t), At(t->Prev())});
+    }
+    const int count = NodeMoveSegmentCount(n, w.k);
+    for (std::size_t i = 0; i < static_cast<std::size_t>(count); ++i) {
+        pieces.segments.push_back(
+            SegmentControls::Of({w.points[i], w.points[i + 1], w.points[i + 2], w.points[i + 3]}));
+    }
+    return pieces;
+}
+
+void EraseRepaintedPieces(Canvas& canvas, const RepaintedPieces& pieces,
+                          const DragPreviewStyle& style) {
+    canvas.SetBackgroundColour(style.clrBackground);
+    if (!pieces.endLines.empty()) {
+        // The end lines' own dotted pen, solid.
+        canvas.SelectPen({PenStyle::Solid, 0, style.clrBackground});
+        for (const auto& [from, to] : pieces.endLines) {
+            canvas.MoveTo(from.x, from.y);
+            canvas.LineTo(to.x, to.y);
+        }
+    }
+    if (pieces.segments.empty()) return;
+    canvas.SelectPen({PenStyle::Solid, style.nPenSize, style.clrBackground});
+    const CurveSampling sampling = CurveSampling::EditorDrawing(style.nEditorSteps, 1.0);
+    for (const SegmentControls& s : pieces.segments) {
+        canvas.MoveTo(s.b.x, s.b.y);
+        SampleCurveSegment(s, sampling, [&](const CurveSample& sample) {
+            canvas.LineTo(SampleToInt(sample.x), SampleToInt(sample.y));
+        });
+    }
 }
 
 void DrawWindowSegments(Canvas& canvas, const DragWindow& w, int count, bool erase,
@@ -140,6 +199,7 @@ void DrawNodeMove(Canvas& canvas, const DragWindow& before, int n, IntPoint p,
     }
     const Lines lines{style, canvas};
     auto segments = [&](int count) {
+        if (count == 0) return;
         DrawWindowSegments(canvas, w, count, true, style);
         w.W(k) = p;
         DrawWindowSegments(canvas, w, count, false, style);
@@ -181,18 +241,17 @@ void DrawNodeMove(Canvas& canvas, const DragWindow& before, int n, IntPoint p,
             case 2:
                 lines.Erase(w2, w1);
                 lines.Dotted(w1, p);
-                segments(1);
                 break;
             case 3:
                 lines.Erase(w3, w4);
                 lines.Dotted(w4, p);
-                segments(1);
                 break;
             default:
                 lines.Erase(w3, w4);
                 lines.Dotted(w3, p);
                 break;
         }
+        segments(NodeMoveSegmentCount(n, k));
         return;
     }
     const IntPoint w5 = w.W(5);
@@ -216,7 +275,7 @@ void DrawNodeMove(Canvas& canvas, const DragWindow& before, int n, IntPoint p,
         default:
             break;
     }
-    segments(2);
+    segments(NodeMoveSegmentCount(n, k));
 }
 
 bool disegnaspostnodo(Canvas& canvas, DragWindow& window, int n, IntPoint p,

@@ -4,10 +4,13 @@
 #pragma once
 
 #include <array>
+#include <utility>
+#include <vector>
 
 #include "document/document.h"
 #include "document/prompter.h"
 #include "editor/canvas.h"
+#include "editor/curve.h"
 
 namespace orvanel {
 
@@ -36,8 +39,38 @@ struct DragPreviewStyle {
 // there is no current point.
 void PrepareNodeMove(const CTavrinEditorDoc& doc, DragWindow& window);
 
+// The document's points PrepareNodeMove copies, W1 first, null beyond the end
+// of a short profile; k is 0 when there is no current point.
+struct NodeMovePoints {
+    std::array<const ProfilePoint*, 5> points{};
+    int k = 0;
+};
+NodeMovePoints NodeMoveWindowPoints(const CTavrinEditorDoc& doc);
+
 // Whether k is a position the window can have in a profile of n points.
 bool NodeMoveIndexFits(int nPoints, int k);
+
+// How many curve segments of the window a preview step redraws: 2 for the
+// windows (W1 ... W4) and (W2 ... W5), 1 for the first of them, or 0.
+int NodeMoveSegmentCount(int nPoints, int k);
+
+// The pieces next to the dragged point as the full repaint drew them when the
+// drag started: the dotted end lines of an open profile that end at the
+// point, and the curve segments a preview step redraws, with their anchors.
+struct RepaintedPieces {
+    std::vector<std::pair<IntPoint, IntPoint>> endLines;
+    std::vector<SegmentControls> segments;
+    friend bool operator==(const RepaintedPieces&, const RepaintedPieces&) = default;
+};
+RepaintedPieces RepaintedPiecesAround(const CTavrinEditorDoc& doc);
+
+// Draws the pieces again in the background colour with the pens and the
+// sampling of the full repaint. A window system that paints the preview over
+// the last full repaint erases them this way first: erased with the
+// preview's own sampling, and as curves where the repaint drew chords, they
+// would leave pixels behind.
+void EraseRepaintedPieces(Canvas& canvas, const RepaintedPieces& pieces,
+                          const DragPreviewStyle& style);
 
 // The curve segments of the windows (W1, W2, W3, W4) and, for a count of 2,
 // (W2, W3, W4, W5), sampled as the drag preview samples them; in the

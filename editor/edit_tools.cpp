@@ -235,6 +235,7 @@ void EditTools::PressMove(IntPoint p, bool shift) {
 void EditTools::StartSingleDrag() {
     PrepareNodeMove(m_doc, m_window);
     m_windowAtStart = m_window;
+    m_repaintedAtStart = RepaintedPiecesAround(m_doc);
     m_bPreviewShown = false;
     m_drag = Drag::Single;
 }
@@ -496,11 +497,14 @@ void EditTools::PaintLive(LiveCanvas& canvas) const {
     auto disc = [&canvas, r](IntPoint c) { canvas.Ellipse(c.x - r, c.y - r, c.x + r, c.y + r); };
 
     if (m_drag == Drag::Single && m_bPreviewShown) {
-        // The pieces as they were erased, the pieces at the dragged position drawn.
+        // The pieces wiped out where the repaint drew them, then the preview
+        // step from the start: its own erasing, the pieces at the dragged position.
         const int n = m_doc.GetPointCount();
         const int k = n == 1 ? 1 : m_windowAtStart.m_nWindowIndex;
-        if (k >= 1 && k <= 5)
+        if (k >= 1 && k <= 5) {
+            EraseRepaintedPieces(canvas, m_repaintedAtStart, PreviewStyle());
             DrawNodeMove(canvas, m_windowAtStart, n, m_window.W(k), PreviewStyle());
+        }
     }
     if (m_drag == Drag::Group && m_bGroupMoved && !m_pSelection.empty()) {
         canvas.SetMixMode(MixMode::Invert);

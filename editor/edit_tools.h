@@ -177,6 +177,7 @@ private:
     bool m_bGroupMoved = false;
     DragWindow m_window;
     DragWindow m_windowAtStart;  // as PrepareNodeMove filled it
+    RepaintedPieces m_repaintedAtStart;
     bool m_bPreviewShown = false;
     IntPoint m_ptLast;
     bool m_bGridCursor = false;

@@ -80,12 +80,12 @@ void LiveDcCanvas::MoveTo(int x, int y) {
 
 void LiveDcCanvas::LineTo(int x, int y) {
     const IntPoint from = m_position;
-    m_position = {x, y};
     if (m_mode == MixMode::Copy) {
-        Drawing().LineTo(x, y);
-        return;
+        Drawing().LineTo(x, y);  // a drawing opened here starts at `from`
+    } else {
+        Mix([&](const RgbPicture& p, const MixStyle& s) { MixLine(p, s, from, {x, y}); });
     }
-    Mix([&](const RgbPicture& p, const MixStyle& s) { MixLine(p, s, from, {x, y}); });
+    m_position = {x, y};
 }
 
 void LiveDcCanvas::Ellipse(int left, int top, int right, int bottom) {

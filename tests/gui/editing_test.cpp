@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "editor/curve.h"
+#include "editor/dc_canvas.h"
 #include "editor/drag_preview.h"
 #include "editor/edit_tools.h"
 #include "editor/editor_view.h"
@@ -180,6 +181,48 @@ protected:
 
 IntPoint Plus(IntPoint p, int dx, int dy) { return {p.x + dx, p.y + dy}; }
 
+// The straight pieces a drawing is made of, by pen colour.
+class PieceCanvas final : public Canvas {
+public:
+    struct Piece {
+        IntPoint a, b;
+        Colour colour;
+    };
+    void SelectPen(const Pen& pen) override { m_pen = pen; }
+    void SelectBrush(const Brush&) override {}
+    void SetBackgroundColour(Colour) override {}
+    void MoveTo(int x, int y) override { m_at = {x, y}; }
+    void LineTo(int x, int y) override {
+        pieces.push_back({m_at, {x, y}, m_pen.colour});
+        m_at = {x, y};
+    }
+    void Ellipse(int, int, int, int) override {}
+    void FillRect(int, int, int, int, Colour) override {}
+    std::vector<Piece> pieces;
+
+private:
+    Pen m_pen;
+    IntPoint m_at;
+};
+
+double DistanceToPiece(IntPoint q, const PieceCanvas::Piece& s) {
+    const double dx = s.b.x - s.a.x, dy = s.b.y - s.a.y;
+    const double length2 = dx * dx + dy * dy;
+    double t = length2 == 0 ? 0 : ((q.x - s.a.x) * dx + (q.y - s.a.y) * dy) / length2;
+    t = std::clamp(t, 0.0, 1.0);
+    return std::hypot(q.x - (s.a.x + t * dx), q.y - (s.a.y + t * dy));
+}
+
+// Every pixel position along a piece.
+std::vector<IntPoint> PixelsAlong(const PieceCanvas::Piece& s) {
+    const int n = std::max({std::abs(s.b.x - s.a.x), std::abs(s.b.y - s.a.y), 1});
+    std::vector<IntPoint> pixels;
+    for (int i = 0; i < n; ++i) {
+        pixels.push_back({s.a.x + (s.b.x - s.a.x) * i / n, s.a.y + (s.b.y - s.a.y) * i / n});
+    }
+    return pixels;
+}
+
 TEST_F(EditingTest, PencilClicksMakePointsWhereTheMouseWasCountingTheScrollOffset) {
     Start();
     FocusEditor();
@@ -331,6 +374,98 @@ TEST_F(EditingTest, AClickOnAPointRecordsOneStepAndSnapsItToTheGrid) {
     EXPECT_EQ(Doc().UndoStateCount(), states + 1);
     EXPECT_EQ(PositionsOf(Doc())[1], (IntPoint{off.x - 2, off.y + 2}));
     EXPECT_EQ(Doc().GetPointCount(), 2);
+}
+
+// While one point is dragged the pieces next to it follow the mouse on the
+// screen, and nothing is left of where they were before.
+TEST_F(EditingTest, TheSinglePointDragShowsThePiecesFollowingThePoint) {
+    const struct {
+        const char* name;
+        std::size_t dragged;
+        Offset middle, end;
+    } cases[] = {
+        {"an inner point: two curve pieces", 3, {10, -40}, {30, -90}},
+        {"next to the head: a curve piece and the dotted end line", 1, {30, 20}, {70, 60}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Start();
+        const std::vector<IntPoint> p = MakeProfile(
+            {{40, 260}, {120, 160}, {200, 300}, {280, 200}, {360, 320}, {440, 210}, {520, 300}});
+        Use(id::kToolMove);
+        const IntPoint from = p[c.dragged];
+        const IntPoint middle = Plus(from, c.middle.dx, c.middle.dy);
+        const IntPoint end = Plus(from, c.end.dx, c.end.dy);
+        Hover(from);
+        sim.MouseDown();
+        ASSERT_TRUE(WaitFor([this] { return Tools().HasCapture(); }));
+        Hover(middle);
+        Hover(end);
+        ASSERT_TRUE(WaitFor([this] { return View().IsPictureCurrent(); }));
+        const wxImage shot = Screenshot();
+        ASSERT_TRUE(shot.IsOk());
+
+        // What the pieces are, at the start, half way and now.
+        DragWindow start = Tools().Window();
+        start.W(start.m_nWindowIndex) = from;
+        const EditorLook look = View().Look();
+        const DragPreviewStyle style{look.penSize, Doc().m_nEditorSteps, look.pen, look.grid,
+                                     look.background};
+        const int n = Doc().GetPointCount();
+        PieceCanvas now, halfWay;
+        DrawNodeMove(now, start, n, end, style);
+        DrawNodeMove(halfWay, start, n, middle, style);
+        std::vector<PieceCanvas::Piece> shown, gone;
+        for (const auto& piece : now.pieces) {
+            (piece.colour == look.background ? gone : shown).push_back(piece);
+        }
+        for (const auto& piece : halfWay.pieces) {
+            if (piece.colour != look.background) gone.push_back(piece);
+        }
+        ASSERT_FALSE(shown.empty());
+
+        // The pieces at the mouse are drawn: the curve in the pen colour, an
+        // end line dotted in the grid colour.
+        int curvePixels = 0, curveDrawn = 0, dottedPixels = 0, dottedDrawn = 0;
+        for (const auto& piece : shown) {
+            const bool dotted = piece.colour == look.grid;
+            for (const IntPoint& q : PixelsAlong(piece)) {
+                const int near = CountNear(shot, ScreenOf(q), 1, ToWx(piece.colour), 60);
+                (dotted ? dottedPixels : curvePixels) += 1;
+                (dotted ? dottedDrawn : curveDrawn) += near > 0;
+            }
+        }
+        EXPECT_GE(curveDrawn, curvePixels * 9 / 10);
+        if (c.dragged == 1) {
+            ASSERT_GT(dottedPixels, 20);
+            EXPECT_GE(dottedDrawn, dottedPixels * 4 / 10);
+        }
+
+        // Where the pieces were, the background shows, away from what is drawn
+        // now and from the markers, which the repaint keeps.
+        int left = 0, checked = 0;
+        for (const auto& piece : gone) {
+            for (const IntPoint& q : PixelsAlong(piece)) {
+                const bool nearShown = std::any_of(shown.begin(), shown.end(), [&](const auto& s) {
+                    return DistanceToPiece(q, s) < 5;
+                });
+                const bool nearMarker = std::any_of(p.begin(), p.end(), [&](IntPoint m) {
+                    return std::hypot(q.x - m.x, q.y - m.y) < 9;
+                });
+                if (nearShown || nearMarker) continue;
+                ++checked;
+                left += CountNear(shot, ScreenOf(q), 1, ToWx(look.pen), 60) +
+                        CountNear(shot, ScreenOf(q), 1, ToWx(look.grid), 60);
+            }
+        }
+        EXPECT_GT(checked, 40);
+        EXPECT_EQ(left, 0);
+
+        sim.MouseUp();
+        ASSERT_TRUE(WaitFor([this] { return !Tools().HasCapture(); }));
+        EXPECT_EQ(PositionsOf(Doc())[c.dragged], end);
+        Stop();
+    }
 }
 
 }  // namespace

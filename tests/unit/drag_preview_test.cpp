@@ -299,5 +299,86 @@ TEST(NodeMoveTest, ASegmentNextToAnAnchorIsPreviewedAsACurve) {
     EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 10), expected);
 }
 
+// --- the pieces as the full repaint drew them
+
+TEST(RepaintedPiecesTest, TheEndLinesAtThePointAndTheSegmentsThePreviewRedraws) {
+    using Line = std::pair<IntPoint, IntPoint>;
+    const auto at = [](int i) { return IntPoint{PointOf(i).x, PointOf(i).y}; };
+    const auto segment = [&](int a) {
+        return SegmentControls{at(a), at(a + 1), at(a + 2), at(a + 3)};
+    };
+    const struct {
+        int n;
+        bool closed;
+        int current;
+        std::vector<Line> endLines;
+        std::vector<SegmentControls> segments;
+    } cases[] = {
+        {1, false, 0, {}, {}},
+        {2, false, 1, {{at(0), at(1)}}, {}},
+        {3, false, 1, {{at(0), at(1)}, {at(2), at(1)}}, {}},
+        {3, true, 1, {}, {}},  // a closed profile has no end lines
+        {4, false, 0, {{at(0), at(1)}}, {}},
+        {4, false, 2, {{at(3), at(2)}}, {segment(0)}},
+        {4, true, 1, {}, {segment(0)}},
+        {6, false, 0, {{at(0), at(1)}}, {segment(0), segment(1)}},
+        {6, false, 3, {}, {segment(1), segment(2)}},
+        {6, false, 4, {{at(5), at(4)}}, {segment(1), segment(2)}},
+        {6,
+         true,
+         0,
+         {},
+         {SegmentControls{at(4), at(5), at(0), at(1)},
+          SegmentControls{at(5), at(0), at(1), at(2)}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << c.n << " points, closed " << c.closed << ", point " << c.current);
+        DocFixture f;
+        for (int i = 0; i < c.n; ++i) f->AppendPoint(PointOf(i).x, PointOf(i).y);
+        if (c.closed) f->ToggleClosed();
+        ASSERT_TRUE(f->HitTestPoint(PointOf(c.current).x, PointOf(c.current).y));
+        const RepaintedPieces pieces = RepaintedPiecesAround(*f);
+        EXPECT_EQ(pieces.endLines, c.endLines);
+        EXPECT_EQ(pieces.segments, c.segments);
+    }
+    DocFixture none;
+    EXPECT_EQ(RepaintedPiecesAround(*none), RepaintedPieces{});
+}
+
+TEST(RepaintedPiecesTest, TheyAreErasedWithTheRepaintsPensSamplingAndChords) {
+    DocFixture f;
+    // Where the preview's single-precision walk truncates one sample a unit
+    // short of the repaint's, and an anchor that the repaint draws as a chord.
+    AddPoints(*f, {{120, 551}, {200, 691}, {280, 591}, {360, 711}, {440, 601}, {520, 691}});
+    ASSERT_TRUE(f->ToggleAnchor(PointAt(*f, 3)));
+    ASSERT_TRUE(f->HitTestPoint(200, 691));  // k = 2: the first two segments
+    const RepaintedPieces pieces = RepaintedPiecesAround(*f);
+    ASSERT_EQ(pieces.segments.size(), 2u);
+    EXPECT_TRUE(pieces.segments[1].anchored);
+    DragPreviewStyle style;
+    style.nPenSize = 3;
+    style.clrBackground = 0x102030;
+    RecordingCanvas canvas;
+    EraseRepaintedPieces(canvas, pieces, style);
+    std::vector<std::string> expected{"bk #102030",   "pen solid 0 #102030", "move 120 551",
+                                      "line 200 691", "pen solid 3 #102030", "move 200 691"};
+    SampleCurveSegment(pieces.segments[0], CurveSampling::EditorDrawing(10, 1.0),
+                       [&](const CurveSample& s) {
+                           expected.push_back("line " + std::to_string(SampleToInt(s.x)) + " " +
+                                              std::to_string(SampleToInt(s.y)));
+                       });
+    EXPECT_EQ(expected.back(), "line 280 591");
+    expected.insert(expected.end(), {"move 280 591", "line 360 711"});
+    EXPECT_EQ(canvas.Calls(), expected);
+
+    // The preview's own erasing misses that unit.
+    DragWindow w;
+    PrepareNodeMove(*f, w);
+    RecordingCanvas preview;
+    DrawWindowSegments(preview, w, 1, true, style);
+    EXPECT_EQ(preview.Only("line").back(), "line 280 590");
+}
+
 }  // namespace
 }  // namespace orvanel::test

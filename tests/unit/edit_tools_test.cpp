@@ -259,12 +259,13 @@ TEST_F(EditToolsTest, TheDragPreviewIsPaintedFromTheStateOverTheLastRepaint) {
     Move({160, 130});
     RecordingCanvas canvas;
     tools->PaintLive(canvas);
-    // The old end line erased where the repaint drew it, the dotted one to the
-    // latest position.
+    // The old end line wiped out with the repaint's own pen, then the preview
+    // step from the start: its erasing and the dotted line to the latest position.
     EXPECT_EQ(canvas.Calls(),
-              (std::vector<std::string>{"bk #FFFFFF", "pen solid 2 #FFFFFF", "move 200 200",
-                                        "line 100 100", "pen dot 1 #80FF00", "move 200 200",
-                                        "line 160 130"}));
+              (std::vector<std::string>{"bk #FFFFFF", "pen solid 0 #FFFFFF", "move 100 100",
+                                        "line 200 200", "bk #FFFFFF", "pen solid 2 #FFFFFF",
+                                        "move 200 200", "line 100 100", "pen dot 1 #80FF00",
+                                        "move 200 200", "line 160 130"}));
     // Each move repaints the lines it leaves and the ones it draws.
     ASSERT_EQ(owner.live.size(), 2u);
     const IntRect& last = owner.live.back();
