@@ -14,7 +14,7 @@
 #include "editor/drag_preview.h"
 #include "editor/edit_tools.h"
 #include "editor/editor_view.h"
-#include "resources/command_ids.h"
+#include "resources/art.h"
 #include "resources/cursors.h"
 #include "resources/ids.h"
 #include "tests/gui/gui_support.h"
@@ -180,6 +180,30 @@ protected:
 };
 
 IntPoint Plus(IntPoint p, int dx, int dy) { return {p.x + dx, p.y + dy}; }
+
+// A photo as the document sees one; nothing to draw.
+class StandInPhoto final : public PhotoImage {
+public:
+    bool IsLoaded() const override { return true; }
+    int Width() const override { return 800; }
+    int Height() const override { return 600; }
+};
+
+// The items of a menu as it shows them: a separator is "-", a checked item
+// ends in " [x]".
+std::vector<std::string> ItemsOf(const wxMenu& menu) {
+    std::vector<std::string> items;
+    for (const wxMenuItem* item : menu.GetMenuItems()) {
+        if (item->IsSeparator()) {
+            items.push_back("-");
+            continue;
+        }
+        std::string text = item->GetItemLabel().utf8_string();
+        if (item->IsCheckable() && item->IsChecked()) text += " [x]";
+        items.push_back(text);
+    }
+    return items;
+}
 
 // The straight pieces a drawing is made of, by pen colour.
 class PieceCanvas final : public Canvas {
@@ -466,6 +490,171 @@ TEST_F(EditingTest, TheSinglePointDragShowsThePiecesFollowingThePoint) {
         EXPECT_EQ(PositionsOf(Doc())[c.dragged], end);
         Stop();
     }
+}
+
+TEST_F(EditingTest, TheRubberBandTheGroupGhostsAndTheGridCursorInvertWhatIsUnder) {
+    Start();
+    const std::vector<IntPoint> p = MakeProfile({{100, 100}, {200, 140}, {300, 100}, {400, 160}});
+    Use(id::kToolMove);
+    const auto shotWhenShown = [this] {
+        EXPECT_TRUE(WaitFor([this] { return View().IsPictureCurrent(); }));
+        return Screenshot();
+    };
+
+    // The band: dotted, its dots black on the white background.
+    const IntPoint from = Inside(60, 60), to = Inside(250, 200);
+    Hover(from);
+    sim.MouseDown();
+    ASSERT_TRUE(WaitFor([this] { return Tools().HasCapture(); }));
+    Hover(to);
+    wxImage shot = shotWhenShown();
+    int dots = 0;
+    for (int x = from.x + 10; x < to.x - 10; ++x) {
+        dots += PixelAt(shot, ScreenOf({x, from.y})) == *wxBLACK;
+    }
+    const int edge = to.x - from.x - 20;
+    EXPECT_GT(dots, edge / 3);
+    EXPECT_LT(dots, edge * 2 / 3);
+    EXPECT_EQ(PixelAt(shot, ScreenOf(Plus(from, 40, 20))), *wxWHITE);
+    sim.MouseUp();
+    ASSERT_TRUE(WaitFor([this] { return !Tools().HasCapture(); }));
+    ASSERT_EQ(Tools().Selection().size(), 2u);
+
+    // The dragged group: its red markers inverted where they were, inverted
+    // discs where they are now.
+    Hover(p[0]);
+    sim.MouseDown();
+    ASSERT_TRUE(WaitFor([this] { return Tools().HasCapture(); }));
+    Hover(Plus(p[0], 0, 40));
+    shot = shotWhenShown();
+    const wxColour invertedRed(255 - 200, 255 - 50, 255 - 50);
+    for (const IntPoint& q : {p[0], p[1]}) {
+        EXPECT_GE(CountNear(shot, ScreenOf(q), 1, invertedRed, 30), 5) << q.x << "," << q.y;
+        EXPECT_GE(CountNear(shot, ScreenOf(Plus(q, 0, 40)), 1, *wxBLACK, 30), 9);
+    }
+    sim.MouseUp();
+    ASSERT_TRUE(WaitFor([this] { return !Tools().HasCapture(); }));
+    EXPECT_EQ(PositionsOf(Doc())[1], Plus(p[1], 0, 40));
+
+    // The grid cursor: a black disc at the snapped position.
+    Command(id::Ui(id::kToggleGrid));
+    const IntPoint at = SnapToGrid(Inside(455, 305), 10);
+    Hover(Plus(at, 1, -2));
+    shot = shotWhenShown();
+    EXPECT_EQ(PixelAt(shot, ScreenOf(Plus(at, 2, 2))), *wxBLACK);
+    EXPECT_EQ(PixelAt(shot, ScreenOf(Plus(at, 12, 12))), *wxWHITE);
+}
+
+TEST_F(EditingTest, EachToolHasItsCursorAndTheHandClosesWhileThePhotoIsDragged) {
+    Start();
+    Doc().m_picture = std::make_unique<StandInPhoto>();
+    Doc().m_rcPhoto = {0, 400, 800, 1000};
+    const struct {
+        int command, cursor;
+    } tools[] = {
+        {id::kToolPencil, id::kCursorPencil},
+        {id::kToolMove, id::kCursorMove},
+        {id::kToolInsert, id::kCursorInsert},
+        {id::kToolDragPhoto, id::kCursorHandOpen},
+    };
+    for (const auto& t : tools) {
+        Use(t.command);
+        wxSetCursorEvent request(10, 10);
+        View().ProcessWindowEvent(request);
+        EXPECT_TRUE(request.GetCursor().IsSameAs(View().CursorOf(t.cursor))) << t.cursor;
+    }
+    // Each cursor from its picture: black, white and see-through, the hot spot set.
+    for (const CursorPicture& picture : CursorPictures()) {
+        SCOPED_TRACE(picture.id);
+        const wxImage image = MakeEditorCursorImage(picture);
+        EXPECT_EQ(image.GetOptionInt(wxIMAGE_OPTION_CUR_HOTSPOT_X), picture.hotSpot.x);
+        EXPECT_EQ(image.GetOptionInt(wxIMAGE_OPTION_CUR_HOTSPOT_Y), picture.hotSpot.y);
+        for (int y = 0; y < 32; ++y) {
+            for (int x = 0; x < 32; ++x) {
+                const char c =
+                    picture.rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)];
+                ASSERT_EQ(image.GetAlpha(x, y), c == '.' ? 0 : 255) << x << "," << y;
+                if (c != '.') ASSERT_EQ(image.GetRed(x, y), c == 'o' ? 255 : 0) << x << "," << y;
+            }
+        }
+    }
+
+    // Dragging the photo: the closed hand while the button is held, the
+    // photo moved, and no edit of the profile.
+    const IntPoint from = Inside(100, 100);
+    Hover(from);
+    sim.MouseDown();
+    ASSERT_TRUE(WaitFor([this] { return Tools().HasCapture(); }));
+    EXPECT_TRUE(View().GetCursor().IsSameAs(View().CursorOf(id::kCursorHandClosed)));
+    wxSetCursorEvent whileHeld(10, 10);
+    View().ProcessWindowEvent(whileHeld);
+    EXPECT_FALSE(whileHeld.HasCursor());
+    Hover(Plus(from, 30, -20));
+    sim.MouseUp();
+    ASSERT_TRUE(WaitFor([this] { return !Tools().HasCapture(); }));
+    EXPECT_TRUE(View().GetCursor().IsSameAs(View().CursorOf(id::kCursorHandOpen)));
+    EXPECT_EQ(Doc().m_rcPhoto, (IntRect{30, 380, 830, 980}));
+    EXPECT_FALSE(Doc().IsModified());
+    EXPECT_FALSE(Doc().CanUndo());
+}
+
+TEST_F(EditingTest, TheContextMenuPutsThePointItemsOnTopAndItsCommandsReachTheDocument) {
+    Start();
+    const std::vector<IntPoint> p = MakeProfile({{60, 60}, {140, 120}, {220, 80}});
+    ASSERT_TRUE(Doc().ToggleAnchor(Doc().GetHead()->Next()));
+    // Each menu is read as it opens, then closed with the keys given.
+    std::vector<std::vector<std::string>> shown;
+    std::vector<int> keys;
+    frame->Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent& e) {
+        e.Skip();
+        if (!e.IsPopup() || e.GetMenu() == nullptr) return;
+        shown.push_back(ItemsOf(*e.GetMenu()));
+        for (const int key : keys) sim.Char(key);
+    });
+    const auto rightClick = [&](IntPoint at, std::vector<int> closeWith) {
+        keys = std::move(closeWith);
+        const std::size_t before = shown.size();
+        Hover(at);
+        sim.MouseClick(wxMOUSE_BTN_RIGHT);
+        EXPECT_TRUE(WaitFor([&] { return shown.size() == before + 1; }));
+        Pump();
+    };
+
+    // Over the anchor point: its items on top, the check mark on "Anchor
+    // Point"; choosing it turns the anchor off.
+    rightClick(p[1], {WXK_DOWN, WXK_RETURN});
+    const std::vector<std::string> general{"Close Spline",
+                                           "-",
+                                           "&Copy",
+                                           "-",
+                                           "Select All\tA",
+                                           "Select None\tN",
+                                           "-",
+                                           "&New\tCtrl+N",
+                                           "&Open...\tCtrl+O",
+                                           "&Save\tCtrl+S"};
+    std::vector<std::string> expected{"Anchor Point [x]", "Delete node", "-"};
+    expected.insert(expected.end(), general.begin(), general.end());
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0], expected);
+    EXPECT_TRUE(WaitFor([this] { return !Doc().GetHead()->Next()->bAnchor; }));
+
+    // Away from the points: the general menu alone.
+    rightClick(Inside(300, 200), {WXK_ESCAPE});
+    EXPECT_EQ(shown.back(), general);
+
+    // "Delete node" removes the point under the mouse.
+    rightClick(p[2], {WXK_DOWN, WXK_DOWN, WXK_RETURN});
+    EXPECT_TRUE(WaitFor([this] { return Doc().GetPointCount() == 2; }));
+    EXPECT_EQ(PositionsOf(Doc()), (std::vector<IntPoint>{p[0], p[1]}));
+
+    // With the drag tool and a photo: the photo menu, the point items above it.
+    Doc().m_picture = std::make_unique<StandInPhoto>();
+    Use(id::kToolDragPhoto);
+    rightClick(p[0], {WXK_ESCAPE});
+    EXPECT_EQ(shown.back(), (std::vector<std::string>{"Anchor Point", "Delete node", "-",
+                                                      "Photo &Properties...", "Repl&ace Photo...",
+                                                      "&Remove Background Photo", "&Hide Photo"}));
 }
 
 }  // namespace
