@@ -52,6 +52,9 @@ public:
     virtual void LineTo(int x, int y) = 0;
     // Outlined with the pen and filled with the brush, in the bounding box.
     virtual void Ellipse(int left, int top, int right, int bottom) = 0;
+    // A solid fill of [left, right) x [top, bottom) with no outline; the
+    // selected pen and brush stay as they are.
+    virtual void FillRect(int left, int top, int right, int bottom, Colour colour) = 0;
 };
 
 // How the live marks of the editor (rubber band, dragged group markers, grid

@@ -46,6 +46,9 @@ public:
     void Rectangle(int left, int top, int right, int bottom) override {
         Add(left, top, right, bottom);
     }
+    void FillRect(int left, int top, int right, int bottom, Colour) override {
+        Add(left, top, right, bottom);
+    }
     const IntRect& Bounds() const { return m_rc; }
 
 private:

@@ -65,4 +65,9 @@ inline constexpr int kToolIdDragPhoto = 6;
 inline constexpr int kMenuEditorPopup = 108;
 inline constexpr int kMenuPhotoPopup = 155;
 
+// The id a command has in wxWidgets' menus, toolbars and events. wx takes
+// ids below 0x8000 only, so the numbers above that keep their low 15 bits,
+// which no two of the program's commands share; the smaller numbers stay.
+constexpr int Ui(int command) { return command & 0x7FFF; }
+
 }  // namespace orvanel::id

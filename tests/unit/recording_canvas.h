@@ -44,6 +44,11 @@ public:
         Log() << "rectangle " << left << " " << top << " " << right << " " << bottom;
     }
 
+    void FillRect(int left, int top, int right, int bottom, Colour colour) override {
+        Log() << "fill " << left << " " << top << " " << right << " " << bottom << " "
+              << Hex(colour);
+    }
+
     const std::vector<std::string>& Calls() const { return m_calls; }
     // The calls whose text starts with `prefix`.
     std::vector<std::string> Only(const std::string& prefix) const {

@@ -1,0 +1,93 @@
+#include "editor/dc_canvas.h"
+
+namespace orvanel {
+
+wxColour ToWx(Colour c) { return wxColour(RedOf(c), GreenOf(c), BlueOf(c)); }
+
+namespace {
+
+wxPen ToWxPen(const Pen& pen) {
+    switch (pen.style) {
+        case PenStyle::Null:
+            return *wxTRANSPARENT_PEN;
+        case PenStyle::Dot:
+            return wxPen(ToWx(pen.colour), std::max(pen.width, 1), wxPENSTYLE_DOT);
+        case PenStyle::Solid:
+            break;
+    }
+    wxPen p(ToWx(pen.colour), std::max(pen.width, 1), wxPENSTYLE_SOLID);
+    // Wide curve pens end and join round, as a plotted curve does.
+    p.SetCap(wxCAP_ROUND);
+    p.SetJoin(wxJOIN_ROUND);
+    return p;
+}
+
+}  // namespace
+
+DcCanvas::DcCanvas(wxDC& dc) : m_dc(dc) {
+    m_dc.SetPen(ToWxPen(m_pen));
+    m_dc.SetBrush(*wxWHITE_BRUSH);
+}
+
+DcCanvas::~DcCanvas() { FlushLines(); }
+
+void DcCanvas::FlushLines() {
+    if (m_polyline.size() < 2) {
+        m_polyline.clear();
+        return;
+    }
+    if (m_pen.style == PenStyle::Dot) {
+        // The gaps of a dotted line show the background colour, over a photo too.
+        m_dc.SetPen(wxPen(ToWx(m_background), std::max(m_pen.width, 1), wxPENSTYLE_SOLID));
+        m_dc.DrawLines(static_cast<int>(m_polyline.size()), m_polyline.data());
+        m_dc.SetPen(ToWxPen(m_pen));
+    }
+    m_dc.DrawLines(static_cast<int>(m_polyline.size()), m_polyline.data());
+    m_polyline.clear();
+}
+
+void DcCanvas::SelectPen(const Pen& pen) {
+    FlushLines();
+    m_pen = pen;
+    m_dc.SetPen(ToWxPen(pen));
+}
+
+void DcCanvas::SelectBrush(const Brush& brush) {
+    FlushLines();
+    m_dc.SetBrush(brush.hollow ? *wxTRANSPARENT_BRUSH : wxBrush(ToWx(brush.colour)));
+}
+
+void DcCanvas::SetBackgroundColour(Colour colour) {
+    FlushLines();
+    m_background = colour;
+    m_dc.SetTextBackground(ToWx(colour));
+}
+
+void DcCanvas::MoveTo(int x, int y) {
+    FlushLines();
+    m_position = wxPoint(x, y);
+}
+
+void DcCanvas::LineTo(int x, int y) {
+    if (m_polyline.empty()) m_polyline.push_back(m_position);
+    m_position = wxPoint(x, y);
+    m_polyline.push_back(m_position);
+}
+
+void DcCanvas::Ellipse(int left, int top, int right, int bottom) {
+    FlushLines();
+    m_dc.DrawEllipse(left, top, right - left, bottom - top);
+}
+
+void DcCanvas::FillRect(int left, int top, int right, int bottom, Colour colour) {
+    FlushLines();
+    const wxPen pen = m_dc.GetPen();
+    const wxBrush brush = m_dc.GetBrush();
+    m_dc.SetPen(*wxTRANSPARENT_PEN);
+    m_dc.SetBrush(wxBrush(ToWx(colour)));
+    m_dc.DrawRectangle(left, top, right - left, bottom - top);
+    m_dc.SetPen(pen);
+    m_dc.SetBrush(brush);
+}
+
+}  // namespace orvanel

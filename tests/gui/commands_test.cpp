@@ -1,0 +1,148 @@
+// Enable and check states of menus and toolbars, and the toggles of the bars.
+#include <wx/aui/aui.h>
+#include <wx/uiaction.h>
+
+#include "app/document_commands.h"
+#include "editor/editor_view.h"
+#include "resources/ids.h"
+#include "tests/gui/gui_support.h"
+
+namespace orvanel::gui {
+namespace {
+
+class CommandsTest : public GuiTest {
+protected:
+    void Command(int id) {
+        wxCommandEvent event(wxEVT_MENU, id);
+        event.SetEventObject(frame);
+        frame->ProcessWindowEvent(event);
+        Pump();
+    }
+};
+
+TEST_F(CommandsTest, PrintNeedsAPoint) {
+    Start();
+    for (const int command : {id::Ui(id::kPrint), id::Ui(id::kPrintPreview)}) {
+        UpdateUi();
+        EXPECT_FALSE(MenuEnabled(command));
+        EXPECT_FALSE(frame->EditBar()->GetToolEnabled(command));
+    }
+    App().Document()->AppendPoint(100, 900);
+    for (const int command : {id::Ui(id::kPrint), id::Ui(id::kPrintPreview)}) {
+        UpdateUi();
+        EXPECT_TRUE(MenuEnabled(command));
+        EXPECT_TRUE(frame->EditBar()->GetToolEnabled(command));
+    }
+}
+
+TEST_F(CommandsTest, UndoFollowsTheHistory) {
+    Start();
+    UpdateUi();
+    EXPECT_FALSE(MenuEnabled(wxID_UNDO));
+    EXPECT_FALSE(frame->EditBar()->GetToolEnabled(wxID_UNDO));
+    App().Document()->AppendPoint(100, 900);
+    UpdateUi();
+    EXPECT_TRUE(MenuEnabled(wxID_UNDO));
+    EXPECT_FALSE(MenuEnabled(wxID_REDO));
+    Command(wxID_UNDO);
+    EXPECT_EQ(App().Document()->GetPointCount(), 0);
+    UpdateUi();
+    EXPECT_TRUE(MenuEnabled(wxID_REDO));
+    EXPECT_FALSE(MenuEnabled(wxID_COPY));
+}
+
+TEST_F(CommandsTest, ToolbarTogglesEachTouchOnlyTheirOwnBar) {
+    Start();
+    wxAuiManager& docking = frame->Docking();
+    UpdateUi();
+    EXPECT_TRUE(MenuChecked(id::Ui(id::kViewPreviewToolbar)));
+    EXPECT_TRUE(MenuChecked(id::Ui(id::kViewEditToolbar)));
+
+    Command(id::Ui(id::kViewPreviewToolbar));
+    UpdateUi();
+    EXPECT_FALSE(docking.GetPane(frame->PreviewBar()).IsShown());
+    EXPECT_TRUE(docking.GetPane(frame->EditBar()).IsShown());
+    EXPECT_FALSE(MenuChecked(id::Ui(id::kViewPreviewToolbar)));
+    EXPECT_TRUE(MenuChecked(id::Ui(id::kViewEditToolbar)));
+
+    Command(id::Ui(id::kViewEditToolbar));
+    UpdateUi();
+    EXPECT_FALSE(docking.GetPane(frame->EditBar()).IsShown());
+    EXPECT_FALSE(docking.GetPane(frame->PreviewBar()).IsShown());
+    EXPECT_FALSE(MenuChecked(id::Ui(id::kViewEditToolbar)));
+
+    Command(id::Ui(id::kViewPreviewToolbar));
+    UpdateUi();
+    EXPECT_TRUE(docking.GetPane(frame->PreviewBar()).IsShown());
+    EXPECT_FALSE(docking.GetPane(frame->EditBar()).IsShown());
+}
+
+TEST_F(CommandsTest, BothToolbarsShareTheTopRow) {
+    Start();
+    const wxAuiPaneInfo& edit = frame->Docking().GetPane(frame->EditBar());
+    const wxAuiPaneInfo& preview = frame->Docking().GetPane(frame->PreviewBar());
+    EXPECT_EQ(edit.dock_direction, wxAUI_DOCK_TOP);
+    EXPECT_EQ(preview.dock_direction, wxAUI_DOCK_TOP);
+    EXPECT_EQ(edit.dock_row, preview.dock_row);
+    EXPECT_EQ(frame->EditBar()->GetScreenPosition().y, frame->PreviewBar()->GetScreenPosition().y);
+    EXPECT_LT(frame->EditBar()->GetScreenPosition().x, frame->PreviewBar()->GetScreenPosition().x);
+    EXPECT_EQ(frame->EditBar()->GetToolShortHelp(id::Ui(id::kToolDragPhoto)), "Drag");
+    EXPECT_EQ(frame->EditBar()->GetToolShortHelp(id::Ui(id::kTransfer)), "Transfer to KST program");
+    EXPECT_EQ(frame->PreviewBar()->GetToolShortHelp(id::Ui(id::kGoldenRatio)),
+              "Show/Hide golden ratio (Phi)");
+}
+
+TEST_F(CommandsTest, CommandsStillToComeAreShownDisabled) {
+    Start(Example("bowl.lum"));
+    UpdateUi();
+    for (const int command : DocumentCommands::PendingCommands()) {
+        EXPECT_FALSE(MenuEnabled(command)) << command;
+    }
+    EXPECT_FALSE(frame->EditBar()->GetToolEnabled(id::Ui(id::kToolPencil)));
+    EXPECT_TRUE(frame->EditBar()->GetToolToggled(id::Ui(id::kToolPencil)));
+}
+
+TEST_F(CommandsTest, PreviewCommandsFlipSmoothAndShowTheGridPlane) {
+    Start(Example("bowl.lum"));
+    CGLView& preview = *frame->PreviewView();
+    UpdateUi();
+    EXPECT_TRUE(frame->PreviewBar()->GetToolToggled(id::Ui(id::kToggleSmoothing)));
+    EXPECT_FALSE(frame->PreviewBar()->GetToolToggled(id::Ui(id::kViewGridPlane)));
+    Command(id::Ui(id::kToggleSmoothing));
+    Command(id::Ui(id::kViewGridPlane));
+    UpdateUi();
+    EXPECT_FALSE(preview.m_bSmooth);
+    EXPECT_TRUE(preview.m_bShowGridPlane);
+    EXPECT_FALSE(frame->PreviewBar()->GetToolToggled(id::Ui(id::kToggleSmoothing)));
+    EXPECT_TRUE(frame->PreviewBar()->GetToolToggled(id::Ui(id::kViewGridPlane)));
+    Command(id::Ui(id::kFlipNormals));
+    EXPECT_TRUE(App().Document()->m_bFlipNormals);
+    EXPECT_FALSE(App().Document()->IsModified());
+    EXPECT_FALSE(App().Document()->CanUndo());
+}
+
+TEST_F(CommandsTest, KeysReachTheirCommands) {
+    Start(Example("bowl.lum"));
+    int pencil = 0;
+    frame->Bind(
+        wxEVT_MENU, [&pencil](wxCommandEvent&) { ++pencil; }, id::Ui(id::kToolPencil));
+    wxUIActionSimulator sim;
+    // Keys go to the window under the pointer: there is no window manager.
+    sim.MouseMove(frame->EditorView()->GetScreenRect().GetPosition() + wxPoint(30, 30));
+    sim.MouseClick();
+    ASSERT_TRUE(WaitFor([this] { return frame->ActiveView() == frame->EditorView(); }));
+    sim.Char('p', wxMOD_CONTROL);
+    EXPECT_TRUE(WaitFor([&pencil] { return pencil == 1; }));
+    sim.Char(WXK_F6);
+    EXPECT_TRUE(WaitFor([this] { return frame->ActiveView() == frame->PreviewView(); }));
+    sim.Char(WXK_F6, wxMOD_SHIFT);
+    EXPECT_TRUE(WaitFor([this] { return frame->ActiveView() == frame->EditorView(); }));
+    UpdateUi();
+    EXPECT_TRUE(MenuEnabled(id::Ui(id::kForceRedraw)));
+    frame->ActivateView(frame->PreviewView());
+    UpdateUi();
+    EXPECT_FALSE(MenuEnabled(id::Ui(id::kForceRedraw)));
+}
+
+}  // namespace
+}  // namespace orvanel::gui

@@ -1,0 +1,173 @@
+#include "tests/gui/gui_support.h"
+
+#include <wx/evtloop.h>
+#include <wx/menu.h>
+#include <wx/utils.h>
+
+#include <chrono>
+#include <cstdlib>
+
+#include "app/config_store.h"
+#include "editor/editor_view.h"
+
+namespace orvanel::gui {
+
+bool GuiTestApp::OnInit() {
+    SetVendorName(kVendorName);
+    SetAppName("Orvanel");
+    wxInitAllImageHandlers();
+    // Sessions come and go within one run of the loop.
+    SetExitOnFrameDelete(false);
+    const char* home = std::getenv("XDG_CONFIG_HOME");
+    settingsFile =
+        std::filesystem::path(home != nullptr ? home : "/tmp") / "gui-test" / "Orvanel.conf";
+    std::filesystem::remove(settingsFile);
+    return true;
+}
+
+int GuiTestApp::OnRun() {
+    CallAfter([this] {
+        result = RUN_ALL_TESTS();
+        ExitMainLoop();
+    });
+    wxApp::OnRun();
+    return result;
+}
+
+std::unique_ptr<SettingsStore> GuiTestApp::CreateSettings() {
+    return std::make_unique<ConfigStore>(settingsFile);
+}
+
+GuiTestApp& App() { return static_cast<GuiTestApp&>(*wxTheApp); }
+
+void Pump() {
+    for (int i = 0; i < 5; ++i) {
+        wxEventLoopBase* loop = wxEventLoopBase::GetActive();
+        if (loop == nullptr) return;
+        loop->YieldFor(wxEVT_CATEGORY_ALL);
+        wxTheApp->ProcessIdle();
+    }
+}
+
+bool WaitFor(const std::function<bool()>& condition, int timeoutMs) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline) return condition();
+        Pump();
+        wxMilliSleep(5);
+    }
+    return true;
+}
+
+std::filesystem::path Example(std::string_view name) {
+    return std::filesystem::path(ORVANEL_SOURCE_DIR) / "examples" / name;
+}
+
+std::filesystem::path Fixture(std::string_view name) {
+    return std::filesystem::path(ORVANEL_SOURCE_DIR) / "tests" / "fixtures" / name;
+}
+
+wxImage Screenshot() {
+    Pump();
+    const std::filesystem::path file =
+        std::filesystem::temp_directory_path() /
+        ("orvanel-shot-" + std::to_string(wxGetProcessId()) + ".png");
+    const wxString display = wxGetenv("DISPLAY");
+    const long status = wxExecute(
+        "import -display " + display + " -window root " + wxString::FromUTF8(file.string()),
+        wxEXEC_SYNC | wxEXEC_NOEVENTS);
+    wxImage image;
+    if (status == 0) image.LoadFile(wxString::FromUTF8(file.string()), wxBITMAP_TYPE_PNG);
+    std::filesystem::remove(file);
+    return image;
+}
+
+wxColour PixelAt(const wxImage& image, const wxPoint& p) {
+    if (!image.IsOk() || p.x < 0 || p.y < 0 || p.x >= image.GetWidth() ||
+        p.y >= image.GetHeight()) {
+        return wxNullColour;
+    }
+    return wxColour(image.GetRed(p.x, p.y), image.GetGreen(p.x, p.y), image.GetBlue(p.x, p.y));
+}
+
+int CountNear(const wxImage& image, const wxPoint& p, int radius, const wxColour& colour,
+              int tolerance) {
+    int count = 0;
+    for (int y = p.y - radius; y <= p.y + radius; ++y) {
+        for (int x = p.x - radius; x <= p.x + radius; ++x) {
+            const wxColour c = PixelAt(image, {x, y});
+            if (!c.IsOk()) continue;
+            if (std::abs(c.Red() - colour.Red()) <= tolerance &&
+                std::abs(c.Green() - colour.Green()) <= tolerance &&
+                std::abs(c.Blue() - colour.Blue()) <= tolerance) {
+                ++count;
+            }
+        }
+    }
+    return count;
+}
+
+CMainFrame& GuiTest::Start(const std::filesystem::path& profile) {
+    EXPECT_TRUE(App().StartSession(profile));
+    frame = App().Frame();
+    EXPECT_NE(frame, nullptr);
+    WaitSettled();
+    return *frame;
+}
+
+void GuiTest::WaitSettled() {
+    EXPECT_TRUE(WaitFor([this] {
+        return frame->IsShownOnScreen() && frame->PreviewView()->IsPictureCurrent() &&
+               frame->EditorView()->IsPictureCurrent();
+    }));
+    Pump();
+}
+
+void GuiTest::Stop() {
+    if (App().Frame() != nullptr) {
+        App().Frame()->Close(true);
+        WaitFor([] { return App().Frame() == nullptr; });
+    }
+    frame = nullptr;
+    App().EndSession();
+}
+
+void GuiTest::TearDown() {
+    Stop();
+    App().prompter.Clear();
+    App().savePrompts = ScriptedSavePrompts{};
+    std::filesystem::remove(App().settingsFile);
+}
+
+void GuiTest::UpdateUi() {
+    Pump();
+    frame->UpdateWindowUI(wxUPDATE_UI_RECURSE);
+    for (wxAuiToolBar* bar : {frame->EditBar(), frame->PreviewBar()}) {
+        bar->UpdateWindowUI(wxUPDATE_UI_FROMIDLE);
+    }
+    wxMenuBar* menus = frame->GetMenuBar();
+    for (std::size_t i = 0; i < menus->GetMenuCount(); ++i) menus->GetMenu(i)->UpdateUI(frame);
+}
+
+bool GuiTest::MenuEnabled(int id) {
+    wxMenuItem* item = frame->GetMenuBar()->FindItem(id);
+    EXPECT_NE(item, nullptr) << id;
+    return item != nullptr && item->IsEnabled();
+}
+
+bool GuiTest::MenuChecked(int id) {
+    wxMenuItem* item = frame->GetMenuBar()->FindItem(id);
+    EXPECT_NE(item, nullptr) << id;
+    return item != nullptr && item->IsChecked();
+}
+
+}  // namespace orvanel::gui
+
+wxIMPLEMENT_APP_NO_MAIN(orvanel::gui::GuiTestApp);
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    // Listing the tests needs no display.
+    if (::testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();
+    return wxEntry(argc, argv);
+}

@@ -1,0 +1,68 @@
+// The "WindowPos" values: the "Rect" text, its reader and the show states.
+#include "app/window_placement.h"
+
+#include <gtest/gtest.h>
+
+namespace orvanel::test {
+namespace {
+
+TEST(WindowPlacementTest, RectText) {
+    EXPECT_EQ(FormatPlacementRect({10, 10, 610, 410}), "0010 0010 0610 0410");
+    EXPECT_EQ(FormatPlacementRect({-8, -8, 1288, 1032}), "-008 -008 1288 1032");
+    EXPECT_EQ(FormatPlacementRect({-999, 0, 9999, 5}), "-999 0000 9999 0005");
+}
+
+TEST(WindowPlacementTest, RectsFromMinus999To9999ComeBackExactly) {
+    for (const IntRect r : {IntRect{-999, -999, 9999, 9999}, IntRect{-8, -8, 1288, 1032},
+                            IntRect{0, 0, 0, 0}, IntRect{10, 20, 30, 40}}) {
+        EXPECT_EQ(ParsePlacementRect(FormatPlacementRect(r)), r);
+    }
+    // Beyond the range the fields slide off their offsets.
+    EXPECT_EQ(ParsePlacementRect(FormatPlacementRect({123456, 7, 20, 30})),
+              (IntRect{123456, 6, 7, 0}));
+}
+
+TEST(WindowPlacementTest, ReaderTakesWhatIsThereAndZeroForTheRest) {
+    struct Case {
+        const char* text;
+        IntRect rect;
+    };
+    const Case cases[] = {
+        {"", kDefaultNormalRect},
+        {"0100 0200", {100, 200, 0, 0}},
+        {"0100 0200 0300 04", {100, 200, 300, 4}},
+        {"abcd efgh 0300 0400", {0, 0, 300, 400}},
+        {"  12  -34 +056 0007xyz", {12, -34, 56, 7}},
+        {"x", {0, 0, 0, 0}},
+        {"99999999999999999999", {2147483647, 2147483647, 2147483647, 99999}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ParsePlacementRect(c.text), c.rect) << c.text;
+}
+
+TEST(WindowPlacementTest, ShowStatesAndStoredFlags) {
+    using P = WindowPlacement;
+    EXPECT_EQ((P{{}, false, false}).InitialShow(), ShowState::Normal);
+    EXPECT_EQ((P{{}, false, true}).InitialShow(), ShowState::Maximized);
+    EXPECT_EQ((P{{}, true, true}).InitialShow(), ShowState::Minimized);
+    EXPECT_EQ((P{{}, true, false}).InitialShow(), ShowState::Minimized);
+
+    const IntRect r{1, 2, 3, 4};
+    EXPECT_EQ(P::Of(r, ShowState::Normal, true), (P{r, false, false}));
+    EXPECT_EQ(P::Of(r, ShowState::Maximized, false), (P{r, false, true}));
+    EXPECT_EQ(P::Of(r, ShowState::Minimized, true), (P{r, true, true}));
+    EXPECT_EQ(P::Of(r, ShowState::Minimized, false), (P{r, true, false}));
+}
+
+TEST(WindowPlacementTest, StoreRoundTripAndFirstRun) {
+    MemorySettingsStore store;
+    EXPECT_EQ(ReadWindowPlacement(store), (WindowPlacement{{10, 10, 610, 410}, false, false}));
+    const WindowPlacement p{{-8, -8, 1288, 1032}, true, true};
+    WriteWindowPlacement(store, p);
+    EXPECT_EQ(store.GetString("WindowPos", "Rect", ""), "-008 -008 1288 1032");
+    EXPECT_EQ(store.GetInt("WindowPos", "iconized", -1), 1);
+    EXPECT_EQ(store.GetInt("WindowPos", "maximized", -1), 1);
+    EXPECT_EQ(ReadWindowPlacement(store), p);
+}
+
+}  // namespace
+}  // namespace orvanel::test
