@@ -337,6 +337,22 @@ void CMainFrame::BuildToolbars() {
          {id::Ui(id::kViewGridPlane), ToolbarArt::GridPlane, kPromptGridPlane, wxITEM_CHECK},
          {id::Ui(id::kGoldenRatio), ToolbarArt::GoldenRatio, kPromptGolden, wxITEM_CHECK},
          {id::Ui(id::kToggleSmoothing), ToolbarArt::Smoothing, kPromptSmoothing, wxITEM_CHECK}});
+    // A button's prompt shows in the status bar while the mouse is over it.
+    for (wxAuiToolBar* bar : {m_pEditBar, m_pPreviewBar}) {
+        bar->Bind(wxEVT_MOTION, [this, bar](wxMouseEvent& e) {
+            e.Skip();
+            const wxAuiToolBarItem* item = bar->FindToolByPosition(e.GetX(), e.GetY());
+            if (item != nullptr && item->GetKind() != wxITEM_SEPARATOR) {
+                DoGiveHelp(item->GetLongHelp(), true);
+            } else {
+                DoGiveHelp(wxString(), false);
+            }
+        });
+        bar->Bind(wxEVT_LEAVE_WINDOW, [this](wxMouseEvent& e) {
+            e.Skip();
+            DoGiveHelp(wxString(), false);
+        });
+    }
     // Side by side in the top row; the edit bar docks only at the top or the bottom.
     m_aui.AddPane(m_pEditBar, wxAuiPaneInfo()
                                   .Name(Wx(text::kEditBarTitle))

@@ -92,6 +92,20 @@ TEST_F(CommandsTest, BothToolbarsShareTheTopRow) {
               "Show/Hide golden ratio (Phi)");
 }
 
+TEST_F(CommandsTest, ButtonsShowTheirPromptInTheStatusBar) {
+    Start(Example("bowl.lum"));
+    wxAuiToolBar* bar = frame->EditBar();
+    const wxRect print = bar->GetToolRect(id::Ui(id::kPrint));
+    wxMouseEvent over(wxEVT_MOTION);
+    over.SetPosition(print.GetPosition() + wxPoint(4, 4));
+    bar->ProcessWindowEvent(over);
+    EXPECT_EQ(frame->GetStatusBar()->GetStatusText(0), "Print the active document.");
+    wxMouseEvent leave(wxEVT_LEAVE_WINDOW);
+    bar->ProcessWindowEvent(leave);
+    EXPECT_EQ(frame->GetStatusBar()->GetStatusText(0),
+              "Left edge of window is the center of the Lathe.");
+}
+
 TEST_F(CommandsTest, CommandsStillToComeAreShownDisabled) {
     Start(Example("bowl.lum"));
     UpdateUi();
