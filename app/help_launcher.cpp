@@ -26,6 +26,10 @@ public:
         sizer->Add(label, 0, wxALL, 6);
         SetSizerAndFit(sizer);
     }
+
+private:
+    // One pop-up per request: gone once it is dismissed.
+    void OnDismiss() override { Destroy(); }
 };
 
 }  // namespace

@@ -105,21 +105,36 @@ void CSplitWndEx::OnSize(wxSizeEvent& event) {
         event.Skip();
         return;
     }
-    const int c0 = GetWindow1()->GetSize().x;
-    const int c1 = GetWindow2()->GetSize().x;
-    const std::optional<int> share = ShareOfFirst(c0, c1);
-    if (!share) {
-        // A collapsed pane stays collapsed.
+    // GTK repeats a size it has already given; only a new size lays out anew.
+    if (size == m_lastSize) {
         wxSplitterWindow::OnSize(event);
         return;
     }
-    m_nColPercent = *share;
+    // The shares come from the pane sizes before this resize, so a bar the
+    // user dragged keeps its proportion. While the bar is where the last
+    // layout put it the share stands as it is: taking it again from
+    // truncated pixel widths would creep the bar a pixel per resize.
+    if (m_lastSize.x > 0 && GetSashPosition() != m_nLaidOutSash) {
+        const int c0 = GetSashPosition();
+        const int c1 = std::max(0, m_lastSize.x - c0 - GetSashSize());
+        const std::optional<int> share = ShareOfFirst(c0, c1);
+        if (!share) {
+            // A collapsed pane stays collapsed.
+            m_lastSize = size;
+            wxSplitterWindow::OnSize(event);
+            m_nLaidOutSash = GetSashPosition();
+            return;
+        }
+        m_nColPercent = *share;
+    }
     // One row: its share is always the whole height.
     m_nRowPercent = *ShareOfFirst(size.y, 0);
+    m_lastSize = size;
     wxSplitterWindow::OnSize(event);
     const PaneExtents columns = SplitExtent(size.x, GetSashSize(), m_nColPercent, kMinPaneWidth);
     SetSashPosition(columns.second == 0 && columns.first > 0 ? size.x - GetSashSize()
                                                              : columns.first);
+    m_nLaidOutSash = GetSashPosition();
 }
 
 }  // namespace orvanel

@@ -31,6 +31,8 @@ private:
 
     bool m_bTracking = false;
     int m_nTrackStart = 0;
+    wxSize m_lastSize;        // the size of the last layout
+    int m_nLaidOutSash = -1;  // where that layout put the bar
     int m_nRowPercent = 50;
     int m_nColPercent = 50;
 };

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/field_text.h"
 #include "document/commands.h"
 #include "editor/photo_layout.h"
 
@@ -36,24 +37,6 @@ struct FieldError {
     std::string message;
     friend bool operator==(const FieldError&, const FieldError&) = default;
 };
-
-template <class T>
-struct FieldRead {
-    std::optional<T> value;
-    std::string message;  // empty when the value is there
-};
-
-// An integer: optional blanks around an optionally signed run of digits.
-FieldRead<int> ReadIntField(std::string_view text, int lo, int hi);
-// A decimal number, with an optional exponent.
-FieldRead<float> ReadNumberField(std::string_view text, float lo, float hi);
-
-// How a value is written into its field; a number reads back as the same value.
-std::string FormatIntField(long long value);
-std::string FormatNumberField(float value);
-
-// "%1" and "%2" of a message replaced by the bounds.
-std::string FillBounds(std::string_view pattern, std::string_view lo, std::string_view hi);
 
 // --- the fields of each page, in the order they are read when the page is left
 

@@ -78,7 +78,6 @@ struct PreviewColours {
     Colour backLight = 0x888888;
     friend bool operator==(const PreviewColours&, const PreviewColours&) = default;
 };
-inline constexpr Colour kRulerColour = 0x39A2CE;
 
 namespace preview_keys {
 inline constexpr std::string_view kBackground = "PreviewBGcolor";

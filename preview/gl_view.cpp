@@ -132,6 +132,7 @@ bool CGLView::MakeCurrent() {
     if (!SetCurrent(*m_context)) return false;
     if (!m_bContextReady) {
         m_bContextReady = true;
+        m_bUseStrips = GlStrips::Available();
         glViewport(0, 0, m_client.x, m_client.y);
         InitGL(m_colours.background);
     }
@@ -225,6 +226,7 @@ void CGLView::RenderPass() {
             glEnable(GL_LIGHTING);
         }
         glCallList(m_doc.m_nPreviewList);
+        if (m_bUseStrips) m_strips.Draw();
         glPopMatrix();
     }
     glFinish();
@@ -235,7 +237,7 @@ void CGLView::RenderPass() {
 void CGLView::RebuildMesh() {
     const auto start = std::chrono::steady_clock::now();
     bool closedSurface = false;
-    GlMeshSink sink(m_doc.m_nPreviewList);
+    GlMeshSink sink(m_doc.m_nPreviewList, m_bUseStrips ? &m_strips : nullptr);
     if (m_buildMesh) m_buildMesh(sink, closedSurface);
     if (closedSurface) {
         glEnable(GL_CULL_FACE);

@@ -13,6 +13,7 @@
 
 #include "document/document.h"
 #include "preview/camera.h"
+#include "preview/gl_mesh_sink.h"
 #include "preview/mesh_sink.h"
 
 namespace orvanel {
@@ -89,6 +90,8 @@ private:
     wxSize m_client;
     wxPoint m_ptLast{0, 0};
     unsigned m_nGridPlaneList = 0;
+    GlStrips m_strips;
+    bool m_bUseStrips = false;
     double m_dLastRebuildMs = 0.0;
     int m_nFramesShown = 0;
     wxSize m_shownSize;

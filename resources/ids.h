@@ -61,13 +61,13 @@ inline constexpr int kToolIdMove = 2;
 inline constexpr int kToolIdInsert = 3;
 inline constexpr int kToolIdDragPhoto = 6;
 
-// The editor's context menus.
-inline constexpr int kMenuEditorPopup = 108;
-inline constexpr int kMenuPhotoPopup = 155;
-
 // The id a command has in wxWidgets' menus, toolbars and events. wx takes
 // ids below 0x8000 only, so the numbers above that keep their low 15 bits,
 // which no two of the program's commands share; the smaller numbers stay.
 constexpr int Ui(int command) { return command & 0x7FFF; }
+
+// The editor's context menus.
+inline constexpr int kMenuEditorPopup = 108;
+inline constexpr int kMenuPhotoPopup = 155;
 
 }  // namespace orvanel::id

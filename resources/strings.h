@@ -59,4 +59,15 @@ inline constexpr std::string_view kMenuReplacePhoto = "Repl&ace Photo...";
 inline constexpr std::string_view kMenuRemovePhoto = "&Remove Background Photo";
 inline constexpr std::string_view kMenuHidePhoto = "&Hide Photo";
 
+// The exports.
+inline constexpr std::string_view kNoSplineToExport = "No spline to export!";
+inline constexpr std::string_view kPovLeftOfAxis =
+    "Some segments extends to the left of the rotation axis.\nPerhaps there will be rendering "
+    "errors!\nContine ?";
+inline constexpr std::string_view kVrmlLeftOfAxis =
+    "Some segments extends to the left of the rotation axis.\nPerhaps there will be anomalies in "
+    "the object!";
+inline constexpr std::string_view kTooManyTriangles =
+    "The surface has more triangles than a binary STL file can count.";
+
 }  // namespace orvanel::text

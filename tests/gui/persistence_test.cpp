@@ -22,6 +22,25 @@ protected:
     }
 };
 
+TEST_F(PersistenceTest, SettingsFileKeepsSectionsAndKeysAsNamed) {
+    const std::filesystem::path file = App().settingsFile.parent_path() / "store.conf";
+    {
+        ConfigStore store(file);
+        store.WriteInt("Settings", "GridSize", 25);
+        store.WriteString("Recent File List", "File1", "/home/ann/a b.lum");
+        store.WriteString("Settings", "PenSize", "garbage");
+        EXPECT_EQ(store.GetInt("Settings", "GridSize", 10), 25);
+        // A value that is not a number reads as the default, without a box.
+        EXPECT_EQ(store.GetInt("Settings", "PenSize", 2), 2);
+        EXPECT_EQ(store.GetInt("Settings", "Missing", 7), 7);
+    }
+    ConfigStore again(file);
+    EXPECT_EQ(again.GetInt("Settings", "GridSize", 10), 25);
+    EXPECT_EQ(again.GetString("Recent File List", "File1", ""), "/home/ann/a b.lum");
+    EXPECT_TRUE(App().prompter.Entries().empty());
+    std::filesystem::remove(file);
+}
+
 TEST_F(PersistenceTest, FirstRunUsesTheDefaultPlace) {
     Start();
     EXPECT_EQ(frame->GetRect(), wxRect(10, 10, 600, 400));

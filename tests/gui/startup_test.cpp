@@ -48,7 +48,7 @@ TEST_F(StartupTest, ExampleProfileShowsInBothViews) {
     };
 
     // White background away from the profile.
-    const wxPoint blank = onScreen(origin.x + client.x - 4, origin.y + client.y - 4);
+    const wxPoint blank = onScreen(origin.x + client.x - 24, origin.y + client.y - 24);
     EXPECT_EQ(PixelAt(shot, blank), *wxWHITE);
 
     // The control points of the curve in the grid colour, the last one green.

@@ -1,0 +1,39 @@
+// The STL export: the revolved surface of the preview mesh as triangles, in
+// editor units taken as millimetres, z up with the lathe axis on z, the base
+// of the curve at z = 0, and the faces turned outwards.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+#include "document/document.h"
+#include "document/prompter.h"
+#include "export/export_outcome.h"
+#include "export/vrml_options.h"
+
+namespace orvanel {
+
+// The preview's own limits.
+inline constexpr IntRange kStlSectionsRange{3, 200};
+inline constexpr IntRange kStlStepsRange{1, 40};
+
+struct StlOptions {
+    int nSections = 24;
+    int nSteps = 5;
+    bool bAscii = false;
+    std::string strSolidName = "untitled";
+
+    // The document's preview sections and steps.
+    static StlOptions Of(const CTavrinEditorDoc& doc);
+};
+
+// Writes the surface: a quad that collapses on the axis becomes one triangle,
+// and no triangle without area is written. A closed profile, or an open one
+// whose curve starts and ends on the axis, gives a watertight solid.
+// *pTriangles, when given, receives the number written.
+ExportOutcome WriteStlFile(const CTavrinEditorDoc& doc, const std::filesystem::path& path,
+                           const StlOptions& options, Prompter& prompter,
+                           std::uint64_t* pTriangles = nullptr);
+
+}  // namespace orvanel
