@@ -216,8 +216,8 @@ SettingSheetValues FillSettingSheet(const CTavrinEditorDoc& doc, const SettingsF
     const EditorLook editor = views.GetEditorLook();
     const PreviewLook preview = views.GetPreviewLook();
     SettingSheetValues values;
-    values.editor = {editor.m_clrPen,    editor.m_clrGrid,   editor.m_clrBackground,
-                     doc.m_nEditorSteps, editor.m_nGridSize, editor.m_nPenSize};
+    values.editor = {editor.pen,         editor.grid,     editor.background,
+                     doc.m_nEditorSteps, editor.gridSize, editor.penSize};
     values.object = {preview.m_clrObject, doc.m_nPreviewSteps, doc.m_nSections,
                      doc.m_fExtrusionHeight, views.IsPreviewSmooth()};
     values.preview = {preview.m_clrBackground, preview.m_clrGridPlane,  preview.m_clrBackLight,
@@ -228,7 +228,11 @@ SettingSheetValues FillSettingSheet(const CTavrinEditorDoc& doc, const SettingsF
 void ApplySettingSheet(const SettingSheetValues& values, CTavrinEditorDoc& doc,
                        SettingsFlowViews& views) {
     const EditorSettingPageValues& e = values.editor;
-    views.SetEditorLook({e.m_clrPen, e.m_clrGrid, e.m_clrBackground, e.m_nGridSize, e.m_nPenSize});
+    views.SetEditorLook({.background = e.m_clrBackground,
+                         .pen = e.m_clrPen,
+                         .grid = e.m_clrGrid,
+                         .penSize = e.m_nPenSize,
+                         .gridSize = e.m_nGridSize});
     doc.m_nEditorSteps = e.m_nEditorSteps;
     doc.m_nPreviewSteps = values.object.m_nPreviewSteps;
     doc.m_nSections = values.object.m_nSections;

@@ -150,13 +150,12 @@ void EditTools::SetTool(int tool) {
 }
 
 IntPoint EditTools::Snapped(IntPoint pt) const {
-    return m_owner.IsGridOn() ? SnapToGrid(pt, m_owner.Look().m_nGridSize) : pt;
+    return m_owner.IsGridOn() ? SnapToGrid(pt, m_owner.Look().gridSize) : pt;
 }
 
 DragPreviewStyle EditTools::PreviewStyle() const {
     const EditorLook look = m_owner.Look();
-    return {look.m_nPenSize, m_doc.m_nEditorSteps, look.m_clrPen, look.m_clrGrid,
-            look.m_clrBackground};
+    return {look.penSize, m_doc.m_nEditorSteps, look.pen, look.grid, look.background};
 }
 
 // Runs a change of the live state and has the owner repaint what it touched,
@@ -493,7 +492,7 @@ std::optional<IntPoint> EditTools::GridCursor() const {
 
 void EditTools::PaintLive(LiveCanvas& canvas) const {
     const EditorLook look = m_owner.Look();
-    const int r = look.m_nPenSize + 2;
+    const int r = look.penSize + 2;
     auto disc = [&canvas, r](IntPoint c) { canvas.Ellipse(c.x - r, c.y - r, c.x + r, c.y + r); };
 
     if (m_drag == Drag::Single && m_bPreviewShown) {
@@ -507,7 +506,7 @@ void EditTools::PaintLive(LiveCanvas& canvas) const {
         canvas.SetMixMode(MixMode::Invert);
         canvas.SelectPen(kNullPen);
         for (const SelectionEntry& e : m_pSelection) {
-            canvas.SelectBrush({false, look.m_clrBackground});
+            canvas.SelectBrush({false, look.background});
             disc({e.pPoint->x, e.pPoint->y});
             canvas.SelectBrush(kBlackBrush);
             disc(e.ptCur);
@@ -517,7 +516,7 @@ void EditTools::PaintLive(LiveCanvas& canvas) const {
     if (m_drag == Drag::RubberBand) {
         canvas.SelectPen({PenStyle::Dot, 1, 0x000000});
         canvas.SetMixMode(MixMode::NotXorPen);
-        canvas.SetBackgroundColour(look.m_clrBackground);
+        canvas.SetBackgroundColour(look.background);
         canvas.SelectBrush(kHollowBrush);
         canvas.Rectangle(m_rcRubberBand.left, m_rcRubberBand.top, m_rcRubberBand.right,
                          m_rcRubberBand.bottom);

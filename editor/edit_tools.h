@@ -19,18 +19,9 @@
 #include "document/document.h"
 #include "editor/canvas.h"
 #include "editor/drag_preview.h"
+#include "editor/editor_draw.h"
 
 namespace orvanel {
-
-// The editor view's five stored drawing settings.
-struct EditorLook {
-    Colour m_clrPen = 0x000000;
-    Colour m_clrGrid = 0x80FF00;
-    Colour m_clrBackground = 0xFFFFFF;
-    int m_nGridSize = 10;
-    int m_nPenSize = 2;  // the curve's width; point markers have the radius m_nPenSize + 2
-    friend bool operator==(const EditorLook&, const EditorLook&) = default;
-};
 
 // --- positions
 

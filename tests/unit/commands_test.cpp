@@ -249,7 +249,8 @@ public:
     }
     void ResetPreviewGLState() override { calls.push_back("reset"); }
 
-    EditorLook editor{0x000000, 0x80FF00, 0xFFFFFF, 10, 2};
+    EditorLook editor{
+        .background = 0xFFFFFF, .pen = 0x000000, .grid = 0x80FF00, .penSize = 2, .gridSize = 10};
     PreviewLook preview{0x808080, 0x404040, 0x00FF00, 0x0000FF, 0xFFFFFF, 5, 2};
     bool smooth = false;
     std::vector<std::string> calls;
@@ -298,7 +299,7 @@ TEST_F(CommandsTest, CancelChangesNothing) {
     EXPECT_FALSE(RunSettingsFlow(*f, views, sheet));
     EXPECT_TRUE(views.calls.empty());
     EXPECT_EQ(f->m_nSections, 24);
-    EXPECT_EQ(views.editor.m_clrPen, 0x000000u);
+    EXPECT_EQ(views.editor.pen, 0x000000u);
     EXPECT_EQ(f.view.updates, updates);
 }
 
@@ -327,7 +328,11 @@ TEST_F(CommandsTest, OkCopiesBackInOrderAndTogglesTheShadingOnlyWhenItChanged) {
             EXPECT_EQ(views.calls, (std::vector<std::string>{"editor", "preview", "reset"}));
         }
         EXPECT_EQ(views.smooth, changeShading);
-        EXPECT_EQ(views.editor, (EditorLook{0x0000FF, 0x80FF00, 0xFFFFFF, 10, 4}));
+        EXPECT_EQ(views.editor, (EditorLook{.background = 0xFFFFFF,
+                                            .pen = 0x0000FF,
+                                            .grid = 0x80FF00,
+                                            .penSize = 4,
+                                            .gridSize = 10}));
         EXPECT_EQ(views.preview.m_clrObject, 0x123456u);
         EXPECT_EQ(views.preview.m_nFrontLightPos, 0);
         EXPECT_EQ(f->m_nEditorSteps, 20);

@@ -175,7 +175,7 @@ TEST_F(EditToolsTest, PencilSnapsToTheGridWhenItIsOn) {
     owner.grid = true;
     Click({14, 15});
     Click({16, 26});
-    owner.look.m_nGridSize = 5;
+    owner.look.gridSize = 5;
     Click({8, 7});
     EXPECT_EQ(PointsOf(*doc), (std::vector<XY>{{10, 10}, {20, 30}, {10, 5}}));
 }
@@ -346,7 +346,7 @@ TEST_F(EditToolsTest, AGroupMovesTogetherAndWritesNegativePositionsAsZero) {
 TEST_F(EditToolsTest, TheDraggedGroupShowsInvertedMarkersAndTheirGhosts) {
     AddPoints(*doc, {{10, 10}, {40, 10}});
     tools->SetTool(id::kToolIdMove);
-    owner.look.m_nPenSize = 3;
+    owner.look.penSize = 3;
     Drag({0, 0}, {50, 50});
     Press({10, 10});
     EXPECT_TRUE(tools->GroupMarkers().empty());  // nothing inverted before the first move
