@@ -36,7 +36,10 @@ CSafeFileWriter::CSafeFileWriter(const std::filesystem::path& target)
     : m_target(ResolveTarget(target)) {
     std::filesystem::path folder = m_target.parent_path();
     if (folder.empty()) folder = ".";
-    std::string pattern = (folder / ("." + m_target.filename().string() + ".XXXXXX")).string();
+    std::string name = ".";  // hidden beside the target until it replaces it
+    name += m_target.filename().string();
+    name += ".XXXXXX";
+    std::string pattern = (folder / name).string();
     m_fd = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (m_fd < 0) {
         throw CFileException(Describe("cannot create a file in " + folder.string(), errno), errno);

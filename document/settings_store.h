@@ -7,6 +7,8 @@
 #include <string_view>
 #include <utility>
 
+#include "document/colour.h"
+
 namespace orvanel {
 
 class SettingsStore {
@@ -43,5 +45,9 @@ private:
 // lies outside [lo, hi]: a damaged settings file must never stop the program.
 int GetIntInRange(SettingsStore& store, std::string_view section, std::string_view key,
                   int defaultValue, int lo, int hi);
+
+// A colour setting (0x00BBGGRR); a value no colour could have falls back.
+Colour GetColourSetting(SettingsStore& store, std::string_view section, std::string_view key,
+                        Colour defaultValue);
 
 }  // namespace orvanel

@@ -9,14 +9,6 @@ namespace orvanel {
 
 namespace {
 
-constexpr Colour kMaxColour = 0xFFFFFF;
-
-Colour ReadColour(SettingsStore& store, std::string_view key, Colour fallback) {
-    return static_cast<Colour>(GetIntInRange(store, settings_keys::kSection, key,
-                                             static_cast<int>(fallback), 0,
-                                             static_cast<int>(kMaxColour)));
-}
-
 // Draws with the pen and brush the drawing needs; each marker is a circle of
 // radius penSize + 2 around the converted point.
 class ProfilePainter {
@@ -128,9 +120,10 @@ EditorLook ReadEditorLook(SettingsStore& store) {
     using namespace editor_keys;
     const EditorLook defaults;
     EditorLook look;
-    look.background = ReadColour(store, kBackground, defaults.background);
-    look.pen = ReadColour(store, kPen, defaults.pen);
-    look.grid = ReadColour(store, kGrid, defaults.grid);
+    look.background =
+        GetColourSetting(store, settings_keys::kSection, kBackground, defaults.background);
+    look.pen = GetColourSetting(store, settings_keys::kSection, kPen, defaults.pen);
+    look.grid = GetColourSetting(store, settings_keys::kSection, kGrid, defaults.grid);
     look.penSize = GetIntInRange(store, settings_keys::kSection, kPenSize, defaults.penSize, 1, 10);
     look.gridSize =
         GetIntInRange(store, settings_keys::kSection, kGridSize, defaults.gridSize, 3, 500);

@@ -70,30 +70,30 @@ private:
     std::span<const std::uint8_t> m_bytes;
 };
 
-std::optional<PixelSize> ProbePng(const HeaderReader& r) {
+std::optional<PictureSize> ProbePng(const HeaderReader& r) {
     if (!r.Has(16, 8)) return std::nullopt;
-    return PixelSize{r.Unsigned(16, 4, true), r.Unsigned(20, 4, true)};
+    return PictureSize{r.Unsigned(16, 4, true), r.Unsigned(20, 4, true)};
 }
 
-std::optional<PixelSize> ProbeGif(const HeaderReader& r) {
+std::optional<PictureSize> ProbeGif(const HeaderReader& r) {
     if (!r.Has(6, 4)) return std::nullopt;
-    return PixelSize{r.Unsigned(6, 2, false), r.Unsigned(8, 2, false)};
+    return PictureSize{r.Unsigned(6, 2, false), r.Unsigned(8, 2, false)};
 }
 
-std::optional<PixelSize> ProbeBmp(const HeaderReader& r) {
+std::optional<PictureSize> ProbeBmp(const HeaderReader& r) {
     if (!r.Has(14, 4)) return std::nullopt;
     if (r.Unsigned(14, 4, false) == 12) {  // the old core header
         if (!r.Has(18, 4)) return std::nullopt;
-        return PixelSize{r.Unsigned(18, 2, false), r.Unsigned(20, 2, false)};
+        return PictureSize{r.Unsigned(18, 2, false), r.Unsigned(20, 2, false)};
     }
     if (!r.Has(18, 8)) return std::nullopt;
     const auto width = static_cast<std::int32_t>(r.Unsigned(18, 4, false));
     const auto height = static_cast<std::int32_t>(r.Unsigned(22, 4, false));
     // A negative height means the rows run top down.
-    return PixelSize{std::llabs(width), std::llabs(static_cast<long long>(height))};
+    return PictureSize{std::llabs(width), std::llabs(static_cast<long long>(height))};
 }
 
-std::optional<PixelSize> ProbeJpeg(const HeaderReader& r) {
+std::optional<PictureSize> ProbeJpeg(const HeaderReader& r) {
     std::size_t at = 2;
     while (r.Has(at, 4)) {
         if (r.U8(at) != 0xFF) return std::nullopt;
@@ -112,7 +112,7 @@ std::optional<PixelSize> ProbeJpeg(const HeaderReader& r) {
             marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
         if (frame) {
             if (!r.Has(at + 5, 4)) return std::nullopt;
-            return PixelSize{r.Unsigned(at + 7, 2, true), r.Unsigned(at + 5, 2, true)};
+            return PictureSize{r.Unsigned(at + 7, 2, true), r.Unsigned(at + 5, 2, true)};
         }
         if (marker == 0xDA || marker == 0xD9 || length < 2) return std::nullopt;
         at += 2 + length;
@@ -120,7 +120,7 @@ std::optional<PixelSize> ProbeJpeg(const HeaderReader& r) {
     return std::nullopt;
 }
 
-std::optional<PixelSize> ProbeTiff(const HeaderReader& r, bool bigEndian) {
+std::optional<PictureSize> ProbeTiff(const HeaderReader& r, bool bigEndian) {
     if (!r.Has(4, 4)) return std::nullopt;
     const std::size_t ifd = r.Unsigned(4, 4, bigEndian);
     if (!r.Has(ifd, 2)) return std::nullopt;
@@ -141,14 +141,14 @@ std::optional<PixelSize> ProbeTiff(const HeaderReader& r, bool bigEndian) {
             return std::nullopt;
         }
         (tag == 256 ? width : height) = value;
-        if (width && height) return PixelSize{*width, *height};
+        if (width && height) return PictureSize{*width, *height};
     }
     return std::nullopt;
 }
 
 }  // namespace
 
-std::optional<PixelSize> ProbePictureSize(std::span<const std::uint8_t> bytes) {
+std::optional<PictureSize> ProbePictureSize(std::span<const std::uint8_t> bytes) {
     const HeaderReader r(bytes);
     if (r.Starts("\x89PNG\r\n\x1a\n")) return ProbePng(r);
     if (r.Starts("GIF87a") || r.Starts("GIF89a")) return ProbeGif(r);
@@ -211,7 +211,7 @@ bool CPicture::LoadFromBuffer(std::span<const std::uint8_t> bytes, PictureDecode
     m_nHeight = m_nWidth = 0;
     if (bytes.empty()) return false;
     // Refused before the decoder tries to allocate it.
-    if (const std::optional<PixelSize> size = ProbePictureSize(bytes);
+    if (const std::optional<PictureSize> size = ProbePictureSize(bytes);
         size && size->width > 0 && size->height > 0 &&
         !PictureSizeIsHoldable(size->width, size->height)) {
         ShowPictureError(prompter, text::kPictureNoMemory);

@@ -48,17 +48,17 @@ public:
 // largest surface the drawing back ends take) and at most 128 Mi pixels in all.
 bool PictureSizeIsHoldable(long long width, long long height);
 
-struct PixelSize {
+struct PictureSize {
     long long width = 0;
     long long height = 0;
-    friend bool operator==(const PixelSize&, const PixelSize&) = default;
+    friend bool operator==(const PictureSize&, const PictureSize&) = default;
 };
 
 // The pixel size a JPEG, PNG, BMP, GIF or TIFF file announces in its header,
 // read before anything is decoded so that a picture too large to hold can be
 // refused without trying; none when the header is not one of these or is cut
 // short.
-std::optional<PixelSize> ProbePictureSize(std::span<const std::uint8_t> bytes);
+std::optional<PictureSize> ProbePictureSize(std::span<const std::uint8_t> bytes);
 
 // The background photo: its pixel size, the size of its file and the decoded
 // picture. Loaded exactly while it holds a picture.

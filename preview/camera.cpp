@@ -85,22 +85,15 @@ std::array<float, 13> GridPlaneStops() {
     return stops;
 }
 
-namespace {
-Colour ReadColour(SettingsStore& store, std::string_view key, Colour fallback) {
-    return static_cast<Colour>(GetIntInRange(store, settings_keys::kSection, key,
-                                             static_cast<int>(fallback), 0, 0xFFFFFF));
-}
-}  // namespace
-
 PreviewColours ReadPreviewColours(SettingsStore& store) {
     using namespace preview_keys;
     const PreviewColours d;
     PreviewColours c;
-    c.background = ReadColour(store, kBackground, d.background);
-    c.gridPlane = ReadColour(store, kGridPlane, d.gridPlane);
-    c.object = ReadColour(store, kObject, d.object);
-    c.frontLight = ReadColour(store, kFrontLight, d.frontLight);
-    c.backLight = ReadColour(store, kBackLight, d.backLight);
+    c.background = GetColourSetting(store, settings_keys::kSection, kBackground, d.background);
+    c.gridPlane = GetColourSetting(store, settings_keys::kSection, kGridPlane, d.gridPlane);
+    c.object = GetColourSetting(store, settings_keys::kSection, kObject, d.object);
+    c.frontLight = GetColourSetting(store, settings_keys::kSection, kFrontLight, d.frontLight);
+    c.backLight = GetColourSetting(store, settings_keys::kSection, kBackLight, d.backLight);
     return c;
 }
 

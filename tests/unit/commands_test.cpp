@@ -253,7 +253,8 @@ public:
     }
     void ResetPreviewGLState() override { calls.push_back("reset"); }
 
-    EditorLook editor{.background = 0xFFFFFF, .pen = 0x000000, .grid = 0x80FF00, .penSize = 2, .gridSize = 10};
+    EditorLook editor{
+        .background = 0xFFFFFF, .pen = 0x000000, .grid = 0x80FF00, .penSize = 2, .gridSize = 10};
     PreviewLook preview{0x808080, 0x404040, 0x00FF00, 0x0000FF, 0xFFFFFF, 5, 2};
     bool smooth = false;
     std::vector<std::string> calls;
@@ -331,7 +332,11 @@ TEST_F(CommandsTest, OkCopiesBackInOrderAndTogglesTheShadingOnlyWhenItChanged) {
             EXPECT_EQ(views.calls, (std::vector<std::string>{"editor", "preview", "reset"}));
         }
         EXPECT_EQ(views.smooth, changeShading);
-        EXPECT_EQ(views.editor, (EditorLook{.background = 0xFFFFFF, .pen = 0x0000FF, .grid = 0x80FF00, .penSize = 4, .gridSize = 10}));
+        EXPECT_EQ(views.editor, (EditorLook{.background = 0xFFFFFF,
+                                            .pen = 0x0000FF,
+                                            .grid = 0x80FF00,
+                                            .penSize = 4,
+                                            .gridSize = 10}));
         EXPECT_EQ(views.preview.m_clrObject, 0x123456u);
         EXPECT_EQ(views.preview.m_nFrontLightPos, 0);
         EXPECT_EQ(f->m_nEditorSteps, 20);

@@ -240,15 +240,15 @@ TEST(PictureProbeTest, TheSizeEachFormatAnnounces) {
     const struct {
         const char* what;
         std::vector<std::uint8_t> bytes;
-        std::optional<PixelSize> size;
+        std::optional<PictureSize> size;
     } cases[] = {
-        {"png", png, PixelSize{40000, 3}},
-        {"gif", gif, PixelSize{640, 480}},
-        {"bmp, rows top down", bmp, PixelSize{1024, 768}},
-        {"bmp, core header", core, PixelSize{30, 20}},
-        {"progressive jpeg after a fill byte", jpeg, PixelSize{2000, 1500}},
-        {"tiff, little endian", tiff, PixelSize{300, 70000}},
-        {"tiff, big endian", mm, PixelSize{100, 200}},
+        {"png", png, PictureSize{40000, 3}},
+        {"gif", gif, PictureSize{640, 480}},
+        {"bmp, rows top down", bmp, PictureSize{1024, 768}},
+        {"bmp, core header", core, PictureSize{30, 20}},
+        {"progressive jpeg after a fill byte", jpeg, PictureSize{2000, 1500}},
+        {"tiff, little endian", tiff, PictureSize{300, 70000}},
+        {"tiff, big endian", mm, PictureSize{100, 200}},
         {"png cut short", {png.Get().begin(), png.Get().begin() + 20}, std::nullopt},
         {"jpeg without its frame", {jpeg.Get().begin(), jpeg.Get().begin() + 22}, std::nullopt},
         {"one byte", {0x89}, std::nullopt},
