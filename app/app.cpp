@@ -7,6 +7,7 @@
 #include "app/help_launcher.h"
 #include "app/main_frame.h"
 #include "app/wx_prompter.h"
+#include "editor/wx_picture.h"
 #include "resources/strings.h"
 
 namespace orvanel {
@@ -35,6 +36,7 @@ bool CTavrinEditorApp::OnInit() {
     SetVendorName(kVendorName);
     SetAppName(wxString::FromUTF8(text::kAppName.data(), text::kAppName.size()));
     if (!wxApp::OnInit()) return false;
+    RegisterPhotoImageHandlers();
     return StartSession(m_profile);
 }
 

@@ -1,6 +1,11 @@
 #include "app/document_commands.h"
 
+#include <wx/toplevel.h>
+
+#include "app/settings_sheet.h"
 #include "editor/editor_view.h"
+#include "editor/photo_dialog.h"
+#include "editor/photo_layout.h"
 #include "preview/gl_view.h"
 #include "resources/command_ids.h"
 #include "resources/ids.h"
@@ -28,17 +33,55 @@ constexpr Command kCommands[] = {
     Command::ToggleSmoothing,
     Command::FlipNormals,
     Command::ViewGridPlane,
+    Command::Settings,
+    Command::PhotoAdd,
+    Command::PhotoProperties,
     Command::PhotoRemove,
     Command::PhotoHide,
+};
+
+// The two views as the Settings flow reads and writes them.
+class ViewSettings final : public SettingsFlowViews {
+public:
+    ViewSettings(CTavrinEditorView& editor, CGLView& preview)
+        : m_editor(editor), m_preview(preview) {}
+
+    EditorLook GetEditorLook() const override { return m_editor.Look(); }
+    void SetEditorLook(const EditorLook& look) override { m_editor.SetLook(look); }
+    PreviewLook GetPreviewLook() const override {
+        const PreviewColours& c = m_preview.m_colours;
+        return {c.object,
+                c.background,
+                c.gridPlane,
+                c.backLight,
+                c.frontLight,
+                m_preview.m_nBackLightPos,
+                m_preview.m_nFrontLightPos};
+    }
+    void SetPreviewLook(const PreviewLook& look) override {
+        PreviewColours& c = m_preview.m_colours;
+        c.object = look.m_clrObject;
+        c.background = look.m_clrBackground;
+        c.gridPlane = look.m_clrGridPlane;
+        c.backLight = look.m_clrBackLight;
+        c.frontLight = look.m_clrFrontLight;
+        m_preview.m_nBackLightPos = look.m_nBackLightPos;
+        m_preview.m_nFrontLightPos = look.m_nFrontLightPos;
+    }
+    bool IsPreviewSmooth() const override { return m_preview.m_bSmooth; }
+    void TogglePreviewSmoothing() override { m_preview.ToggleSmoothing(); }
+    void ResetPreviewGLState() override { m_preview.ResetGLState(); }
+
+private:
+    CTavrinEditorView& m_editor;
+    CGLView& m_preview;
 };
 
 }  // namespace
 
 const std::vector<int>& DocumentCommands::PendingCommands() {
-    static const std::vector<int> pending{
-        id::Ui(id::kSettings), id::Ui(id::kTransfer),        id::Ui(id::kGoldenRatio),
-        id::Ui(id::kPhotoAdd), id::Ui(id::kPhotoProperties), wxID_ABOUT,
-    };
+    static const std::vector<int> pending{id::Ui(id::kTransfer), id::Ui(id::kGoldenRatio),
+                                          wxID_ABOUT};
     return pending;
 }
 
@@ -87,7 +130,22 @@ void DocumentCommands::Run(Command command) {
 }
 
 void DocumentCommands::RunInApplication(Command command) {
+    wxWindow* frame = wxGetTopLevelParent(&m_editor);
     switch (command) {
+        case Command::Settings: {
+            ViewSettings views(m_editor, m_preview);
+            WxSettingSheetRunner sheet(frame, m_doc.GetPrompter());
+            RunSettingsFlow(m_doc, views, sheet);
+            break;
+        }
+        case Command::PhotoAdd:
+            if (const auto path = ChoosePhotoFile(&m_editor)) {
+                AddPhoto(m_doc, *path, m_decoder, *this);
+            }
+            break;
+        case Command::PhotoProperties:
+            RunPhotoProperties(frame, m_doc);
+            break;
         case Command::ToggleGrid:
             m_editor.ToggleGrid();
             break;

@@ -1,7 +1,7 @@
 // The document's commands in the main window's route, after the active view
 // and before the main window: each command's id bound once to the core's
 // enable and check rule and to its handler, with the commands the core leaves
-// to the application run here.
+// to the application (the dialogs and the views' own commands) run here.
 #pragma once
 
 #include <wx/event.h>
@@ -10,6 +10,7 @@
 
 #include "document/commands.h"
 #include "document/document.h"
+#include "editor/wx_picture.h"
 
 namespace orvanel {
 
@@ -38,6 +39,7 @@ private:
     CTavrinEditorDoc& m_doc;
     CTavrinEditorView& m_editor;
     CGLView& m_preview;
+    WxPictureDecoder m_decoder;
 };
 
 }  // namespace orvanel

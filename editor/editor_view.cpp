@@ -7,6 +7,7 @@
 
 #include "editor/dc_canvas.h"
 #include "editor/live_dc_canvas.h"
+#include "editor/wx_picture.h"
 #include "resources/art.h"
 #include "resources/command_ids.h"
 #include "resources/ids.h"
@@ -264,9 +265,7 @@ void CTavrinEditorView::RenderFrame(const wxPoint& origin, const wxSize& size) {
         DcCanvas canvas(dc);
         const EditorPaint paint{
             false, m_bGrid, 1.0, {origin.x, origin.y, origin.x + size.x, origin.y + size.y}};
-        PaintEditor(canvas, m_doc, m_look, paint, [this, &dc] {
-            if (m_photoPainter) m_photoPainter(dc);
-        });
+        PaintEditor(canvas, m_doc, m_look, paint, [this, &dc] { DrawDocumentPhoto(dc, m_doc); });
     }
     dc.SelectObject(wxNullBitmap);
     m_frameOrigin = origin;

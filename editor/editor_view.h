@@ -1,7 +1,7 @@
 // The 2D profile editor: a scrolling window over the 1000 x 1000 editor area
-// that paints the full repaint of editor_draw with the editing tools' live
-// marks over it, prints it on one page and hands mouse and key input, in
-// editor units, to the editing tools.
+// that paints the full repaint of editor_draw, the background photo included,
+// with the editing tools' live marks over it, prints it on one page and hands mouse and key input,
+// in editor units, to the editing tools.
 #pragma once
 
 #include <wx/bitmap.h>
@@ -9,7 +9,6 @@
 #include <wx/print.h>
 #include <wx/scrolwin.h>
 
-#include <functional>
 #include <map>
 #include <memory>
 
@@ -74,12 +73,6 @@ public:
     // The cursor of a cursor number, made from its picture on first use.
     const wxCursor& CursorOf(int cursorId);
 
-    // Draws the background photo into the off-screen bitmap; the photo
-    // itself comes with the tools.
-    void SetPhotoPainter(std::function<void(wxDC&)> painter) {
-        m_photoPainter = std::move(painter);
-    }
-
     // One printed page of the given printable size in device pixels; the
     // drawing fits the page whatever the DC's own scale. Returns the scale.
     double RenderPrintPage(wxDC& dc, const wxSize& pagePixels);
@@ -107,7 +100,6 @@ private:
     bool m_bGrid = false;
     double m_dScale = 1.0;
     wxStatusBar* m_pStatusBar = nullptr;
-    std::function<void(wxDC&)> m_photoPainter;
     std::map<int, wxCursor> m_cursors;
 
     // The last full repaint, where it was taken and whether it still holds.

@@ -574,7 +574,9 @@ TEST_F(EditingTest, EachToolHasItsCursorAndTheHandClosesWhileThePhotoIsDragged) 
                 const char c =
                     picture.rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)];
                 ASSERT_EQ(image.GetAlpha(x, y), c == '.' ? 0 : 255) << x << "," << y;
-                if (c != '.') ASSERT_EQ(image.GetRed(x, y), c == 'o' ? 255 : 0) << x << "," << y;
+                if (c != '.') {
+                    ASSERT_EQ(image.GetRed(x, y), c == 'o' ? 255 : 0) << x << "," << y;
+                }
             }
         }
     }

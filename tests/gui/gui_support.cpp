@@ -9,13 +9,15 @@
 
 #include "app/config_store.h"
 #include "editor/editor_view.h"
+#include "editor/wx_picture.h"
 
 namespace orvanel::gui {
 
 bool GuiTestApp::OnInit() {
     SetVendorName(kVendorName);
     SetAppName("Orvanel");
-    wxInitAllImageHandlers();
+    // The program's own handler set, as it starts with.
+    RegisterPhotoImageHandlers();
     // Sessions come and go within one run of the loop.
     SetExitOnFrameDelete(false);
     const char* home = std::getenv("XDG_CONFIG_HOME");

@@ -363,7 +363,6 @@ TEST_F(PhotoInEditorTest, TheEditorShowsTheLoadedPhoto) {
     Start();
     CTavrinEditorDoc& doc = *App().Document();
     CTavrinEditorView& view = *frame->EditorView();
-    view.SetPhotoPainter([&doc](wxDC& dc) { DrawDocumentPhoto(dc, doc); });
     WxPictureDecoder decoder;
     RecordingHost host;
     ASSERT_TRUE(AddPhoto(doc, Fixture("photo_800x600.png"), decoder, host));
