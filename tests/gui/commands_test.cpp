@@ -1,14 +1,30 @@
 // Enable and check states of menus and toolbars, and the toggles of the bars.
 #include <wx/aui/aui.h>
+#include <wx/checkbox.h>
+#include <wx/filedlg.h>
+#include <wx/textctrl.h>
 #include <wx/uiaction.h>
 
 #include "app/document_commands.h"
+#include "app/settings_sheet.h"
 #include "editor/editor_view.h"
+#include "editor/photo_dialog.h"
 #include "resources/ids.h"
 #include "tests/gui/gui_support.h"
+#include "tests/gui/modal_driver.h"
 
 namespace orvanel::gui {
 namespace {
+
+// How many pixels of the window are black.
+int InkIn(const wxImage& shot, wxWindow& window) {
+    const wxRect rc = window.GetScreenRect();
+    int ink = 0;
+    for (int y = rc.y; y < rc.GetBottom(); ++y) {
+        for (int x = rc.x; x < rc.GetRight(); ++x) ink += PixelAt(shot, {x, y}) == *wxBLACK;
+    }
+    return ink;
+}
 
 class CommandsTest : public GuiTest {
 protected:
@@ -155,6 +171,92 @@ TEST_F(CommandsTest, KeysReachTheirCommands) {
     frame->ActivateView(frame->PreviewView());
     UpdateUi();
     EXPECT_FALSE(MenuEnabled(id::Ui(id::kForceRedraw)));
+}
+
+TEST_F(CommandsTest, SettingsChangeTheEditorAtOnceAndCancelChangesNothing) {
+    Start(Example("bowl.lum"));
+    CTavrinEditorView& editor = *frame->EditorView();
+    const EditorLook before = editor.Look();
+    {
+        ModalDriver<CSettingSheet> cancel([](CSettingSheet& sheet) {
+            dynamic_cast<wxTextCtrl*>(sheet.FindWindow(1066))->ChangeValue("7");
+            sheet.EndModal(wxID_CANCEL);
+            return true;
+        });
+        Command(id::Ui(id::kSettings));
+        EXPECT_TRUE(cancel.Done());
+    }
+    EXPECT_EQ(editor.Look(), before);
+    const int frames = frame->PreviewView()->FramesShown();
+    const wxImage shotBefore = Screenshot();
+    {
+        ModalDriver<CSettingSheet> ok([](CSettingSheet& sheet) {
+            EXPECT_EQ(sheet.GetTitle(), "Settings...");
+            dynamic_cast<wxTextCtrl*>(sheet.FindWindow(1066))->ChangeValue("7");
+            dynamic_cast<wxTextCtrl*>(sheet.FindWindow(1062))->ChangeValue("3");
+            return sheet.Accept();
+        });
+        Command(id::Ui(id::kSettings));
+        EXPECT_TRUE(ok.Done());
+    }
+    EXPECT_EQ(editor.Look().penSize, 7);
+    EXPECT_EQ(App().Document()->m_nEditorSteps, 3);
+    EXPECT_FALSE(App().Document()->IsModified());
+    WaitSettled();
+    EXPECT_GT(frame->PreviewView()->FramesShown(), frames);
+    // The curve on the screen is drawn with the wider pen.
+    const wxImage after = Screenshot();
+    EXPECT_GT(InkIn(after, editor), InkIn(shotBefore, editor) * 3 / 2);
+}
+
+TEST_F(CommandsTest, ThePhotoCommandsFollowThePhoto) {
+    Start();
+    const int photoCommands[] = {id::Ui(id::kToolDragPhoto), id::Ui(id::kPhotoProperties),
+                                 id::Ui(id::kPhotoRemove), id::Ui(id::kPhotoHide)};
+    UpdateUi();
+    for (const int command : photoCommands) EXPECT_FALSE(MenuEnabled(command)) << command;
+    EXPECT_TRUE(MenuEnabled(id::Ui(id::kPhotoAdd)));
+
+    // Add: the file, then the drag tool and the properties dialog follow.
+    const wxString file = wxString::FromUTF8(Fixture("photo_800x600.png").string());
+    ModalDriver<wxFileDialog> choose([&file](wxFileDialog& dialog) {
+        if (dialog.GetPath() != file) {
+            dialog.SetPath(file);
+            return false;
+        }
+        dialog.EndModal(wxID_OK);
+        return true;
+    });
+    ModalDriver<CDlgPhotoProperties> properties([](CDlgPhotoProperties& dialog) {
+        EXPECT_EQ(dynamic_cast<wxTextCtrl*>(dialog.FindWindow(1082))->GetValue(), "100");
+        return dialog.Accept();
+    });
+    Command(id::Ui(id::kPhotoAdd));
+    EXPECT_TRUE(choose.Done());
+    EXPECT_EQ(App().prompter.Texts(), std::vector<std::string>{});
+    EXPECT_TRUE(WaitFor([&properties] { return properties.Done(); }));
+    CTavrinEditorDoc& doc = *App().Document();
+    ASSERT_TRUE(doc.IsPhotoLoaded());
+    EXPECT_EQ(doc.m_rcPhoto, (IntRect{0, 400, 800, 1000}));
+    EXPECT_EQ(frame->EditorView()->Tools().GetTool(), id::kToolIdDragPhoto);
+    UpdateUi();
+    for (const int command : photoCommands) EXPECT_TRUE(MenuEnabled(command)) << command;
+    EXPECT_TRUE(MenuChecked(id::Ui(id::kToolDragPhoto)));
+    EXPECT_FALSE(MenuChecked(id::Ui(id::kPhotoHide)));
+
+    Command(id::Ui(id::kPhotoHide));
+    UpdateUi();
+    EXPECT_TRUE(doc.m_bPhotoHidden);
+    EXPECT_TRUE(MenuChecked(id::Ui(id::kPhotoHide)));
+
+    // Remove: the photo goes and the editor is back to the pencil.
+    Command(id::Ui(id::kPhotoRemove));
+    EXPECT_FALSE(doc.IsPhotoLoaded());
+    EXPECT_TRUE(
+        WaitFor([this] { return frame->EditorView()->Tools().GetTool() == id::kToolIdPencil; }));
+    UpdateUi();
+    for (const int command : photoCommands) EXPECT_FALSE(MenuEnabled(command)) << command;
+    EXPECT_FALSE(doc.IsModified());
 }
 
 }  // namespace
