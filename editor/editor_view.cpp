@@ -268,6 +268,7 @@ void CTavrinEditorView::RenderFrame(const wxPoint& origin, const wxSize& size) {
         PaintEditor(canvas, m_doc, m_look, paint, [this, &dc] { DrawDocumentPhoto(dc, m_doc); });
     }
     dc.SelectObject(wxNullBitmap);
+    m_frameImage = wxImage();  // made again from the new picture when needed
     m_frameOrigin = origin;
     m_bFrameValid = true;
 }
@@ -291,12 +292,16 @@ void CTavrinEditorView::PaintLive(wxDC& dc, const wxPoint& origin) {
     const IntRect live = EditorToClient(m_tools.LiveBounds(), {origin.x, origin.y});
     const wxRect part = InClient(live, m_frame.GetSize()).Intersect(GetUpdateRegion().GetBox());
     if (part.IsEmpty()) return;
-    wxBitmap piece = m_frame.GetSubBitmap(part);
-    {
-        LiveDcCanvas canvas(piece, {origin.x + part.x, origin.y + part.y});
-        m_tools.PaintLive(canvas);
+    LiveDcCanvas canvas(m_frame,
+                        [this]() -> const wxImage& {
+                            if (!m_frameImage.IsOk()) m_frameImage = m_frame.ConvertToImage();
+                            return m_frameImage;
+                        },
+                        part, {origin.x, origin.y});
+    m_tools.PaintLive(canvas);
+    if (const std::optional<wxBitmap> marked = canvas.TakeResult()) {
+        dc.DrawBitmap(*marked, part.GetPosition());
     }
-    dc.DrawBitmap(piece, part.GetPosition());
 }
 
 // --- input

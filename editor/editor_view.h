@@ -102,8 +102,10 @@ private:
     wxStatusBar* m_pStatusBar = nullptr;
     std::map<int, wxCursor> m_cursors;
 
-    // The last full repaint, where it was taken and whether it still holds.
+    // The last full repaint, where it was taken and whether it still holds;
+    // its pixels as an image once live marks have needed them.
     wxBitmap m_frame;
+    wxImage m_frameImage;
     wxPoint m_frameOrigin;
     bool m_bFrameValid = false;
     // The live marks changed and the window has not shown them yet.

@@ -1,29 +1,44 @@
 #include "editor/live_dc_canvas.h"
 
 #include <span>
+#include <utility>
 
 namespace orvanel {
 
-LiveDcCanvas::LiveDcCanvas(wxBitmap& bitmap, IntPoint origin)
-    : m_bitmap(bitmap), m_origin(origin) {}
+LiveDcCanvas::LiveDcCanvas(const wxBitmap& frame, std::function<const wxImage&()> frameImage,
+                           const wxRect& part, IntPoint frameOrigin)
+    : m_frame(frame),
+      m_frameImage(std::move(frameImage)),
+      m_part(part),
+      m_origin{frameOrigin.x + part.x, frameOrigin.y + part.y} {}
 
-LiveDcCanvas::~LiveDcCanvas() {
+LiveDcCanvas::~LiveDcCanvas() { CloseDrawing(); }
+
+std::optional<wxBitmap> LiveDcCanvas::TakeResult() {
     CloseDrawing();
-    ClosePixels();
+    if (m_image) {
+        m_bitmap = wxBitmap(*m_image, 24);
+        m_image.reset();
+    }
+    return std::exchange(m_bitmap, std::nullopt);
 }
 
 DcCanvas& LiveDcCanvas::Drawing() {
-    ClosePixels();
-    if (!m_canvas) {
-        m_dc = std::make_unique<wxMemoryDC>(m_bitmap);
-        DcCanvas::UseSharpEdges(*m_dc);
-        m_dc->SetDeviceOrigin(-m_origin.x, -m_origin.y);
-        m_canvas = std::make_unique<DcCanvas>(*m_dc);
-        m_canvas->SelectPen(m_pen);
-        m_canvas->SelectBrush(m_brush);
-        m_canvas->SetBackgroundColour(m_background);
-        m_canvas->MoveTo(m_position.x, m_position.y);
+    if (m_canvas) return *m_canvas;
+    if (m_image) {
+        m_bitmap = wxBitmap(*m_image, 24);
+        m_image.reset();
+    } else if (!m_bitmap) {
+        m_bitmap = m_frame.GetSubBitmap(m_part);
     }
+    m_dc = std::make_unique<wxMemoryDC>(*m_bitmap);
+    DcCanvas::UseSharpEdges(*m_dc);
+    m_dc->SetDeviceOrigin(-m_origin.x, -m_origin.y);
+    m_canvas = std::make_unique<DcCanvas>(*m_dc);
+    m_canvas->SelectPen(m_pen);
+    m_canvas->SelectBrush(m_brush);
+    m_canvas->SetBackgroundColour(m_background);
+    m_canvas->MoveTo(m_position.x, m_position.y);
     return *m_canvas;
 }
 
@@ -37,14 +52,11 @@ void LiveDcCanvas::CloseDrawing() {
 
 wxImage& LiveDcCanvas::Pixels() {
     CloseDrawing();
-    if (!m_image) m_image = m_bitmap.ConvertToImage();
+    if (!m_image) {
+        m_image = m_bitmap ? m_bitmap->ConvertToImage() : m_frameImage().GetSubImage(m_part);
+        m_bitmap.reset();
+    }
     return *m_image;
-}
-
-void LiveDcCanvas::ClosePixels() {
-    if (!m_image) return;
-    m_bitmap = wxBitmap(*m_image, m_bitmap.GetDepth());
-    m_image.reset();
 }
 
 void LiveDcCanvas::Mix(const std::function<void(const RgbPicture&, const MixStyle&)>& draw) {

@@ -26,15 +26,46 @@ Box Normalised(const IntRect& rc) {
 
 int PenWidth(const Pen& pen) { return std::max(pen.width, 1); }
 
+// One pixel combined with a colour.
+void MixPixel(MixMode mode, std::uint8_t* p, Colour c) {
+    const std::uint8_t rgb[3] = {RedOf(c), GreenOf(c), BlueOf(c)};
+    for (int i = 0; i < 3; ++i) {
+        switch (mode) {
+            case MixMode::Copy:
+                p[i] = rgb[i];
+                break;
+            case MixMode::Invert:
+                p[i] = static_cast<std::uint8_t>(~p[i]);
+                break;
+            case MixMode::NotXorPen:
+                p[i] = static_cast<std::uint8_t>(~(rgb[i] ^ p[i]));
+                break;
+        }
+    }
+}
+
+// The bytes of the pixel that shows editor position (x, y), which must lie
+// in the picture.
+std::uint8_t* PixelAt(const RgbPicture& picture, long long x, long long y) {
+    const auto px = static_cast<std::size_t>(x - picture.origin.x);
+    const auto py = static_cast<std::size_t>(y - picture.origin.y);
+    return &picture.bytes[(py * static_cast<std::size_t>(picture.width) + px) * 3];
+}
+
+// The part of a box the picture shows.
+Box Clipped(const RgbPicture& picture, const Box& box) {
+    const long long ox = picture.origin.x, oy = picture.origin.y;
+    return {Max(box.left, ox), Max(box.top, oy), Min(box.right, ox + picture.width),
+            Min(box.bottom, oy + picture.height)};
+}
+
 // Which ink each pixel of one shape takes. A pixel is set once per shape
 // whatever overlaps inside it, so an inverting shape never inverts a pixel
 // twice.
 class Mask {
 public:
     Mask(const RgbPicture& picture, const Box& shape) : m_picture(picture) {
-        const long long ox = picture.origin.x, oy = picture.origin.y;
-        m_box = {Max(shape.left, ox), Max(shape.top, oy), Min(shape.right, ox + picture.width),
-                 Min(shape.bottom, oy + picture.height)};
+        m_box = Clipped(picture, shape);
         if (!m_box.Empty()) {
             m_ink.assign(
                 static_cast<std::size_t>((m_box.right - m_box.left) * (m_box.bottom - m_box.top)),
@@ -56,11 +87,7 @@ public:
                 const Ink ink = m_ink[Index(x, y)];
                 if (ink == Ink::None) continue;
                 const Colour c = ink == Ink::Brush ? brush : ink == Ink::Pen ? pen : gap;
-                const auto px = static_cast<std::size_t>(x - m_picture.origin.x);
-                const auto py = static_cast<std::size_t>(y - m_picture.origin.y);
-                std::uint8_t* p =
-                    &m_picture.bytes[(py * static_cast<std::size_t>(m_picture.width) + px) * 3];
-                Mix(mode, p, c);
+                MixPixel(mode, PixelAt(m_picture, x, y), c);
             }
         }
     }
@@ -69,23 +96,6 @@ private:
     std::size_t Index(long long x, long long y) const {
         return static_cast<std::size_t>((y - m_box.top) * (m_box.right - m_box.left) +
                                         (x - m_box.left));
-    }
-
-    static void Mix(MixMode mode, std::uint8_t* p, Colour c) {
-        const std::uint8_t rgb[3] = {RedOf(c), GreenOf(c), BlueOf(c)};
-        for (int i = 0; i < 3; ++i) {
-            switch (mode) {
-                case MixMode::Copy:
-                    p[i] = rgb[i];
-                    break;
-                case MixMode::Invert:
-                    p[i] = static_cast<std::uint8_t>(~p[i]);
-                    break;
-                case MixMode::NotXorPen:
-                    p[i] = static_cast<std::uint8_t>(~(rgb[i] ^ p[i]));
-                    break;
-            }
-        }
     }
 
     const RgbPicture& m_picture;
@@ -179,33 +189,48 @@ void MixEllipse(const RgbPicture& picture, const MixStyle& style, const IntRect&
 void MixRectangle(const RgbPicture& picture, const MixStyle& style, const IntRect& rc) {
     const Box box = Normalised(rc);
     if (box.Empty()) return;
-    Mask mask(picture, box);
-    const Box& area = mask.Area();
+    // The edge and the inside do not overlap, so each pixel is mixed once
+    // without a mask; inside a hollow band only the edge is visited.
+    const Box area = Clipped(picture, box);
     const bool outline = style.pen.style != PenStyle::Null;
     const long long w = outline ? PenWidth(style.pen) : 0;
     const long long width = box.right - box.left, height = box.bottom - box.top;
-    for (long long y = area.top; y < area.bottom; ++y) {
-        for (long long x = area.left; x < area.right; ++x) {
-            // Dots counted clockwise round the edge from the top-left corner,
-            // each corner pixel counted once.
-            long long along = -1;
-            if (y < box.top + w) {
-                along = x - box.left;
-            } else if (x >= box.right - w) {
-                along = width - 1 + (y - box.top);
-            } else if (y >= box.bottom - w) {
-                along = width - 1 + height - 1 + (box.right - 1 - x);
-            } else if (x < box.left + w) {
-                along = 2 * (width - 1) + height - 1 + (box.bottom - 1 - y);
-            }
-            if (along >= 0) {
-                mask.Set(x, y, DotInk(style.pen, along));
-            } else if (!style.brush.hollow) {
-                mask.Set(x, y, Ink::Brush);
+    const auto edge = [&](long long x, long long y) {
+        // Dots counted clockwise round the edge from the top-left corner,
+        // each corner pixel counted once.
+        long long along = 0;
+        if (y < box.top + w) {
+            along = x - box.left;
+        } else if (x >= box.right - w) {
+            along = width - 1 + (y - box.top);
+        } else if (y >= box.bottom - w) {
+            along = width - 1 + height - 1 + (box.right - 1 - x);
+        } else {
+            along = 2 * (width - 1) + height - 1 + (box.bottom - 1 - y);
+        }
+        const Colour c = DotInk(style.pen, along) == Ink::Pen ? style.pen.colour : style.background;
+        MixPixel(style.mode, PixelAt(picture, x, y), c);
+    };
+    const auto span = [&](long long y, long long from, long long to, bool onEdge) {
+        for (long long x = Max(from, area.left); x < Min(to, area.right); ++x) {
+            if (onEdge) {
+                edge(x, y);
+            } else {
+                MixPixel(style.mode, PixelAt(picture, x, y), style.brush.colour);
             }
         }
+    };
+    for (long long y = area.top; y < area.bottom; ++y) {
+        if (y < box.top + w || y >= box.bottom - w) {
+            span(y, box.left, box.right, true);
+            continue;
+        }
+        const long long insideLeft = Min(box.left + w, box.right);
+        const long long insideRight = Max(box.right - w, insideLeft);
+        span(y, box.left, insideLeft, true);
+        if (!style.brush.hollow) span(y, insideLeft, insideRight, false);
+        span(y, insideRight, box.right, true);
     }
-    ApplyStyle(mask, style);
 }
 
 void MixFill(const RgbPicture& picture, MixMode mode, const IntRect& rc, Colour colour) {

@@ -116,6 +116,16 @@ TEST(RasterMixTest, TheDottedBandInvertsItsDotsAndLeavesItsGapsOnWhite) {
     EXPECT_EQ(dark.Count(0x000000), 16);
 }
 
+TEST(RasterMixTest, ARectangleNarrowerThanItsPenIsAllEdgeAndInvertedOnce) {
+    for (const int width : {1, 2, 3, 5}) {
+        SCOPED_TRACE(width);
+        Picture picture(8, 8);
+        MixRectangle(picture.Get(), {MixMode::Invert, {PenStyle::Solid, 2, 0}, kBlackBrush},
+                     {1, 1, 1 + width, 7});
+        EXPECT_EQ(picture.Count(0x000000), width * 6);
+    }
+}
+
 TEST(RasterMixTest, NotXorWithABlackPenInvertsAndWithAWhiteOneLeavesAlone) {
     Picture picture(4, 1, {}, Rgb(0, 255, 128));
     MixLine(picture.Get(), {MixMode::NotXorPen, kBlackPen, kHollowBrush}, {0, 0}, {2, 0});
