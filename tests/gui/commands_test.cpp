@@ -176,9 +176,26 @@ TEST_F(CommandsTest, KeysReachTheirCommands) {
 TEST_F(CommandsTest, SettingsChangeTheEditorAtOnceAndCancelChangesNothing) {
     Start(Example("bowl.lum"));
     CTavrinEditorView& editor = *frame->EditorView();
+    CGLView& preview = *frame->PreviewView();
+    // Settings of the preview that differ from one another, to tell them apart.
+    preview.m_colours = {0x010203, 0x040506, 0x070809, 0x0A0B0C, 0x0D0E0F};
+    preview.m_nFrontLightPos = 1;
+    preview.m_nBackLightPos = 6;
+    const PreviewColours colours = preview.m_colours;
     const EditorLook before = editor.Look();
     {
-        ModalDriver<CSettingSheet> cancel([](CSettingSheet& sheet) {
+        ModalDriver<CSettingSheet> cancel([&](CSettingSheet& sheet) {
+            // The sheet opens on the views' settings.
+            const SettingSheetValues v = sheet.Values();
+            EXPECT_EQ(v.editor.m_clrPen, before.pen);
+            EXPECT_EQ(v.editor.m_nGridSize, before.gridSize);
+            EXPECT_EQ(v.object.m_clrObject, colours.object);
+            EXPECT_EQ(v.preview.m_clrBackground, colours.background);
+            EXPECT_EQ(v.preview.m_clrGridPlane, colours.gridPlane);
+            EXPECT_EQ(v.preview.m_clrFrontLight, colours.frontLight);
+            EXPECT_EQ(v.preview.m_clrBackLight, colours.backLight);
+            EXPECT_EQ(v.preview.m_nFrontLightPos, 1);
+            EXPECT_EQ(v.preview.m_nBackLightPos, 6);
             dynamic_cast<wxTextCtrl*>(sheet.FindWindow(1066))->ChangeValue("7");
             sheet.EndModal(wxID_CANCEL);
             return true;
@@ -200,6 +217,9 @@ TEST_F(CommandsTest, SettingsChangeTheEditorAtOnceAndCancelChangesNothing) {
         EXPECT_TRUE(ok.Done());
     }
     EXPECT_EQ(editor.Look().penSize, 7);
+    EXPECT_EQ(preview.m_colours, colours);  // went back as they came
+    EXPECT_EQ(preview.m_nFrontLightPos, 1);
+    EXPECT_EQ(preview.m_nBackLightPos, 6);
     EXPECT_EQ(App().Document()->m_nEditorSteps, 3);
     EXPECT_FALSE(App().Document()->IsModified());
     WaitSettled();

@@ -19,6 +19,11 @@
 #include "resources/ids.h"
 #include "tests/gui/gui_support.h"
 
+namespace orvanel {
+// Positions in failure messages as numbers, not bytes.
+void PrintTo(const IntPoint& p, std::ostream* os) { *os << "(" << p.x << ", " << p.y << ")"; }
+}  // namespace orvanel
+
 namespace orvanel::gui {
 namespace {
 
@@ -278,6 +283,9 @@ TEST_F(EditingTest, PencilClicksMakePointsWhereTheMouseWasCountingTheScrollOffse
                "spline!";
     }));
     EXPECT_EQ(Doc().GetPointCount(), 4);
+    const SavedProfile closed = ReadWithBatchMode(SaveAs("pencil.lum"));
+    EXPECT_TRUE(closed.closed);
+    EXPECT_EQ(closed.points, saved.points);
 }
 
 // One session of edits with the Move tool and the keys, then every step undone.
