@@ -267,7 +267,10 @@ void CMainFrame::BuildMenus() {
               {wxID_SEPARATOR, "", ""},
               {id::Ui(id::kGoldenRatio), "Show Phi &Golden Ratio", kPromptGolden, wxITEM_CHECK}});
     tools->AppendSubMenu(photo, "Background &Photo");
+    // The grid has no other way in: without this item it could not be turned on.
     AddItems(tools, {{wxID_SEPARATOR, "", ""},
+                     {id::Ui(id::kToggleGrid), "&Grid and Snap",
+                      "Turn the Grid and the Snap on and off\nToggle Grid", wxITEM_CHECK},
                      {id::Ui(id::kForceRedraw), "Force Re&draw", "Forces window redraw."}});
 
     auto* help = new wxMenu;

@@ -151,6 +151,17 @@ TEST_F(CommandsTest, PreviewCommandsFlipSmoothAndShowTheGridPlane) {
     EXPECT_FALSE(App().Document()->CanUndo());
 }
 
+TEST_F(CommandsTest, TheToolsMenuTurnsTheGridOnAndOff) {
+    Start(Example("bowl.lum"));
+    UpdateUi();
+    EXPECT_TRUE(MenuEnabled(id::Ui(id::kToggleGrid)));
+    EXPECT_FALSE(MenuChecked(id::Ui(id::kToggleGrid)));
+    Command(id::Ui(id::kToggleGrid));
+    UpdateUi();
+    EXPECT_TRUE(frame->EditorView()->IsGridOn());
+    EXPECT_TRUE(MenuChecked(id::Ui(id::kToggleGrid)));
+}
+
 TEST_F(CommandsTest, KeysReachTheirCommands) {
     Start(Example("bowl.lum"));
     EditTools& tools = frame->EditorView()->Tools();
