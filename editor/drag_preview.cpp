@@ -115,6 +115,17 @@ bool NodeMoveIndexFits(int n, int k) {
     return k >= 1 && k <= std::min(n, 5);
 }
 
+std::optional<EndLineStep> EndLineStepFor(int n, int k) {
+    if (k == 1) return EndLineStep{2, 1, 2};
+    if (n == 2) return EndLineStep{1, 2, 1};
+    if (n == 3) return k == 2 ? EndLineStep{1, 2, 1, true} : EndLineStep{2, 3, 2};
+    if (k == 2) return EndLineStep{2, 1, 1};
+    const int last = n == 4 ? 4 : 5;  // the window's last point, an end of the profile
+    if (k == last - 1) return EndLineStep{last - 1, last, last};
+    if (k == last) return EndLineStep{last - 1, last, last - 1};
+    return std::nullopt;  // a point with two neighbours on each side moves no end line
+}
+
 int NodeMoveSegmentCount(int n, int k) {
     if (n >= 5) return 2;
     if (n == 4 && (k == 2 || k == 3)) return 1;
@@ -204,76 +215,13 @@ void DrawNodeMove(Canvas& canvas, const DragWindow& before, int n, IntPoint p,
         w.W(k) = p;
         DrawWindowSegments(canvas, w, count, false, style);
     };
-    const IntPoint w1 = w.W(1), w2 = w.W(2);
-    if (n == 2) {
-        if (k == 1) {
-            lines.Erase(w2, w1);
-            lines.Dotted(w2, p);
-        } else {
-            lines.Erase(w1, w2);
-            lines.Dotted(w1, p);
-        }
-        return;
-    }
-    const IntPoint w3 = w.W(3);
-    if (n == 3) {
-        if (k == 1) {
-            lines.Erase(w2, w1);
-            lines.Dotted(w2, p);
-        } else if (k == 2) {
-            lines.Erase(w1, w2);
-            canvas.LineTo(w3.x, w3.y);
-            lines.Dotted(w1, p);
-            canvas.LineTo(w3.x, w3.y);
-        } else {
-            lines.Erase(w2, w3);
-            lines.Dotted(w2, p);
-        }
-        return;
-    }
-    const IntPoint w4 = w.W(4);
-    if (n == 4) {
-        switch (k) {
-            case 1:
-                lines.Erase(w2, w1);
-                lines.Dotted(w2, p);
-                break;
-            case 2:
-                lines.Erase(w2, w1);
-                lines.Dotted(w1, p);
-                break;
-            case 3:
-                lines.Erase(w3, w4);
-                lines.Dotted(w4, p);
-                break;
-            default:
-                lines.Erase(w3, w4);
-                lines.Dotted(w3, p);
-                break;
-        }
-        segments(NodeMoveSegmentCount(n, k));
-        return;
-    }
-    const IntPoint w5 = w.W(5);
-    switch (k) {
-        case 1:
-            lines.Erase(w2, w1);
-            lines.Dotted(w2, p);
-            break;
-        case 2:
-            lines.Erase(w2, w1);
-            lines.Dotted(w1, p);
-            break;
-        case 4:
-            lines.Erase(w4, w5);
-            lines.Dotted(w5, p);
-            break;
-        case 5:
-            lines.Erase(w4, w5);
-            lines.Dotted(w4, p);
-            break;
-        default:
-            break;
+    if (const std::optional<EndLineStep> step = EndLineStepFor(n, k)) {
+        // The middle of three points also carries the line on to the third.
+        const IntPoint third = w.W(3);
+        lines.Erase(w.W(step->eraseFrom), w.W(step->eraseTo));
+        if (step->onToThird) canvas.LineTo(third.x, third.y);
+        lines.Dotted(w.W(step->dottedFrom), p);
+        if (step->onToThird) canvas.LineTo(third.x, third.y);
     }
     segments(NodeMoveSegmentCount(n, k));
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -49,6 +50,18 @@ NodeMovePoints NodeMoveWindowPoints(const CTavrinEditorDoc& doc);
 
 // Whether k is a position the window can have in a profile of n points.
 bool NodeMoveIndexFits(int nPoints, int k);
+
+// The end lines (from an end point to its neighbour) that one preview step of
+// the point at k in a window of n points redraws: erased in the background
+// colour from W[eraseFrom] to W[eraseTo], then dotted from W[dottedFrom] to
+// the new position; for the middle of three points both go on to W3.
+struct EndLineStep {
+    int eraseFrom;
+    int eraseTo;
+    int dottedFrom;
+    bool onToThird = false;
+};
+std::optional<EndLineStep> EndLineStepFor(int n, int k);
 
 // How many curve segments of the window a preview step redraws: 2 for the
 // windows (W1 ... W4) and (W2 ... W5), 1 for the first of them, or 0.

@@ -7,6 +7,7 @@
 
 #include "editor/dc_canvas.h"
 #include "editor/live_dc_canvas.h"
+#include "editor/one_page_printout.h"
 #include "editor/wx_picture.h"
 #include "resources/art.h"
 #include "resources/command_ids.h"
@@ -15,27 +16,6 @@
 namespace orvanel {
 
 namespace {
-
-class EditorPrintout final : public wxPrintout {
-public:
-    explicit EditorPrintout(CTavrinEditorView& view) : wxPrintout("Orvanel"), m_view(view) {}
-
-    bool HasPage(int page) override { return page == 1; }
-    void GetPageInfo(int* minPage, int* maxPage, int* fromPage, int* toPage) override {
-        *minPage = *maxPage = *fromPage = *toPage = 1;  // the editor prints on one page
-    }
-    bool OnPrintPage(int page) override {
-        wxDC* dc = GetDC();
-        if (page != 1 || dc == nullptr) return false;
-        int width = 0, height = 0;
-        GetPageSizePixels(&width, &height);
-        m_view.RenderPrintPage(*dc, wxSize(width, height));
-        return true;
-    }
-
-private:
-    CTavrinEditorView& m_view;
-};
 
 // The part of a client rectangle that lies in the window; the rectangle may
 // reach any distance beyond it.
@@ -391,7 +371,9 @@ double CTavrinEditorView::RenderPrintPage(wxDC& dc, const wxSize& pagePixels) {
 }
 
 std::unique_ptr<wxPrintout> CTavrinEditorView::CreatePrintout() {
-    return std::make_unique<EditorPrintout>(*this);
+    // The editor prints on one page, the same for the preview.
+    return std::make_unique<OnePagePrintout>(
+        [this](wxDC& dc, wxSize page, bool) { RenderPrintPage(dc, page); });
 }
 
 }  // namespace orvanel

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <vector>
 
+#include "editor/one_page_printout.h"
 #include "preview/gl_mesh_sink.h"
 #include "resources/art.h"
 
@@ -67,27 +68,6 @@ private:
     GLuint m_fbo = 0;
     GLuint m_buffers[2] = {0, 0};
     bool m_bComplete = false;
-};
-
-class PreviewPrintout final : public wxPrintout {
-public:
-    explicit PreviewPrintout(CGLView& view) : wxPrintout("Orvanel"), m_view(view) {}
-    bool HasPage(int page) override { return page == 1; }
-    void GetPageInfo(int* minPage, int* maxPage, int* fromPage, int* toPage) override {
-        *minPage = *maxPage = *fromPage = *toPage = 1;
-    }
-    bool OnPrintPage(int page) override {
-        wxDC* dc = GetDC();
-        if (page != 1 || dc == nullptr) return false;
-        int width = 0, height = 0;
-        GetPageSizePixels(&width, &height);
-        // A failed off-screen setup prints an empty page, quietly.
-        m_view.RenderPrintPage(*dc, wxSize(width, height), IsPreview());
-        return true;
-    }
-
-private:
-    CGLView& m_view;
 };
 
 }  // namespace
@@ -407,7 +387,9 @@ std::optional<PixelRect> CGLView::RenderPrintPage(wxDC& dc, const wxSize& pagePi
 }
 
 std::unique_ptr<wxPrintout> CGLView::CreatePrintout() {
-    return std::make_unique<PreviewPrintout>(*this);
+    // A failed off-screen setup prints an empty page, quietly.
+    return std::make_unique<OnePagePrintout>(
+        [this](wxDC& dc, wxSize page, bool preview) { RenderPrintPage(dc, page, preview); });
 }
 
 }  // namespace orvanel
