@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "bench/bench_editor.h"
 #include "document/document.h"
 #include "editor/edit_tools.h"
 #include "resources/ids.h"
@@ -12,27 +13,8 @@
 namespace orvanel {
 namespace {
 
-class NullOwner final : public EditToolsOwner {
-public:
-    EditorLook Look() const override { return {}; }
-    bool IsGridOn() const override { return false; }
-    void CaptureMouse() override {}
-    void ReleaseMouse() override {}
-    void InvalidateLive(const IntRect& rc) override { benchmark::DoNotOptimize(rc); }
-    void Invalidate(const IntRect&) override {}
-    void InvalidateAll() override {}
-    void SetStatusText(StatusPane, std::string_view, bool) override {}
-    void Scroll(ScrollBar, ScrollCode) override {}
-};
-
-class ForwardingView final : public EditorViewHooks {
-public:
-    void OnUpdate() override {}
-    void Repaint() override {}
-    void FreeSelection() override { tools->FreeSelection(); }
-    void BuildSelection() override { tools->BuildSelection(); }
-    EditTools* tools = nullptr;
-};
+using bench::ForwardingView;
+using bench::NullOwner;
 
 struct Editor {
     explicit Editor(int points) {

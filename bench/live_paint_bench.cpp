@@ -9,6 +9,7 @@
 
 #include <memory>
 
+#include "bench/bench_editor.h"
 #include "document/document.h"
 #include "editor/dc_canvas.h"
 #include "editor/edit_tools.h"
@@ -19,29 +20,10 @@
 namespace orvanel {
 namespace {
 
+using bench::ForwardingView;
+using bench::NullOwner;
+
 constexpr int kWindow = 600;  // the editor window, square
-
-class NullOwner final : public EditToolsOwner {
-public:
-    EditorLook Look() const override { return {}; }
-    bool IsGridOn() const override { return false; }
-    void CaptureMouse() override {}
-    void ReleaseMouse() override {}
-    void InvalidateLive(const IntRect&) override {}
-    void Invalidate(const IntRect&) override {}
-    void InvalidateAll() override {}
-    void SetStatusText(StatusPane, std::string_view, bool) override {}
-    void Scroll(ScrollBar, ScrollCode) override {}
-};
-
-class ForwardingView final : public EditorViewHooks {
-public:
-    void OnUpdate() override {}
-    void Repaint() override {}
-    void FreeSelection() override { tools->FreeSelection(); }
-    void BuildSelection() override { tools->BuildSelection(); }
-    EditTools* tools = nullptr;
-};
 
 // A wavy profile of n points across the window, and its full repaint.
 struct Editor {
