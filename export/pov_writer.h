@@ -23,7 +23,7 @@ ProfileExtent GetProfileExtent(const CTavrinEditorDoc& doc);
 struct PovOptions {
     bool bPropMapping = true;  // proportional, else normalised to the extent
     int nProportionalFactor = 1;
-    std::string strObjectName = "untitled";
+    std::string strObjectName = "untitled";  // the file's title; written as a valid name
 
     // The document's stored mapping settings and object name.
     static PovOptions Of(const CTavrinEditorDoc& doc);
@@ -34,7 +34,7 @@ std::string PovFileText(const CTavrinEditorDoc& doc, const PovOptions& options,
                         const ProfileExtent& extent);
 
 // Asks before writing a curve that crosses the axis or the top edge; on No,
-// and for fewer than three points, nothing is written.
+// and for fewer than four points (three when closed), nothing is written.
 ExportOutcome WritePovFile(const CTavrinEditorDoc& doc, const std::filesystem::path& path,
                            const PovOptions& options, Prompter& prompter);
 

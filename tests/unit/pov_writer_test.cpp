@@ -98,9 +98,10 @@ struct Written {
     bool exists;
 };
 
-Written Write(std::initializer_list<XY> points, bool answer, const std::filesystem::path& path) {
+Written Write(std::initializer_list<XY> points, bool closed, bool answer,
+              const std::filesystem::path& path) {
     DocFixture g;
-    AddPoints(*g, points);
+    AddPoints(*g, points, closed);
     g.prompter.SetAnswer(answer);
     g.prompter.Clear();
     const ExportOutcome outcome = WritePovFile(*g, path, Proportional(1), g.prompter);
@@ -115,32 +116,41 @@ TEST(PovWriterTest, QuestionsAndRefusals) {
     struct Case {
         const char* what;
         std::initializer_list<XY> points;
+        bool closed;
         bool answer;
         ExportOutcome outcome;
         std::vector<std::string> messages;
     };
     const Case cases[] = {
-        {"two points", {{10, 10}, {20, 20}}, true, ExportOutcome::Refused, {none}},
-        {"three open points, no question",
+        {"two points", {{10, 10}, {20, 20}}, false, true, ExportOutcome::Refused, {none}},
+        // POV-Ray refuses a cubic spline of three points.
+        {"three open points",
          {{10, 10}, {20, 20}, {30, 5}},
+         false,
+         true,
+         ExportOutcome::Refused,
+         {none}},
+        {"three closed points",
+         {{10, 10}, {20, 20}, {30, 5}},
+         true,
          true,
          ExportOutcome::Written,
          {}},
-        {"dipping, No", dipping, false, ExportOutcome::Refused, {left}},
-        {"dipping, Yes", dipping, true, ExportOutcome::Written, {left}},
+        {"dipping, No", dipping, false, false, ExportOutcome::Refused, {left}},
+        {"dipping, Yes", dipping, false, true, ExportOutcome::Written, {left}},
     };
     int n = 0;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const auto path = dir / ("out" + std::to_string(n++) + ".inc");
-        const Written w = Write(c.points, c.answer, path);
+        const Written w = Write(c.points, c.closed, c.answer, path);
         EXPECT_EQ(w.outcome, c.outcome);
         EXPECT_EQ(w.messages, c.messages);
         EXPECT_EQ(w.exists, c.outcome == ExportOutcome::Written);
     }
     DocFixture three;
-    AddPoints(*three, {{10, 10}, {20, 20}, {30, 5}});
-    EXPECT_NE(Text(*three, Proportional(1)).find("\t3,\n"), std::string::npos);
+    AddPoints(*three, {{10, 10}, {20, 20}, {30, 5}}, true);
+    EXPECT_NE(Text(*three, Proportional(1)).find("\t6,\n"), std::string::npos);
 }
 
 TEST(PovWriterTest, AFileThatCannotBeWrittenIsReportedAndAnOldOneIsKept) {
