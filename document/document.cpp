@@ -472,12 +472,9 @@ std::optional<MeshExtents> CTavrinEditorDoc::BuildPreviewList(MeshSink& sink,
         return std::nullopt;
     }
     std::optional<MeshExtents> extents = BuildPreviewMesh(sink);
-    // The surface also closes when the curve starts and ends on the axis.
-    const ProfilePoint* second = m_pHead != nullptr ? m_pHead->Next() : nullptr;
-    const ProfilePoint* secondToLast = m_pTail != nullptr ? m_pTail->Prev() : nullptr;
-    if (pbClosedSurface != nullptr && second != nullptr && secondToLast != nullptr &&
-        second->x == 0 && secondToLast->x == 0) {
-        *pbClosedSurface = true;
+    if (pbClosedSurface != nullptr) {
+        *pbClosedSurface =
+            EnclosesSolid({m_pHead.get(), m_pTail, m_nPoints, m_bClosed, m_nPreviewSteps});
     }
     return extents;
 }

@@ -144,6 +144,9 @@ ExportOutcome WriteStlFile(const CTavrinEditorDoc& doc, const std::filesystem::p
     }
     const RevolutionProfile profile{doc.GetHead(), doc.GetTail(), doc.GetPointCount(),
                                     doc.IsClosed(), options.nSteps};
+    if (!EnclosesSolid(profile) && !prompter.AskYesNo(text::kStlNotClosed)) {
+        return ExportOutcome::Refused;
+    }
     std::uint64_t count = 0;
     try {
         // Exact segment ends: a curve that ends on the axis closes there, and

@@ -264,6 +264,12 @@ PreviewMeshResult EmptyList(MeshSink& sink) {
 
 }  // namespace
 
+bool EnclosesSolid(const RevolutionProfile& profile) {
+    if (profile.closed) return true;
+    if (profile.nPoints < 4) return false;
+    return profile.head->Next()->x == 0 && profile.tail->Prev()->x == 0;
+}
+
 std::size_t MeshRowCapacity(const RevolutionProfile& profile) {
     const std::uint64_t capacity = RowCapacity(profile);
     return capacity > std::numeric_limits<std::size_t>::max()

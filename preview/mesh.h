@@ -37,6 +37,11 @@ enum class SegmentEnds {
     Exact,    // ... is the segment's end point itself, so rows meet exactly
 };
 
+// Whether the revolved surface encloses a solid: a closed profile, or an open
+// one of four points or more whose curve (from the second point to the
+// second-to-last) starts and ends on the axis.
+bool EnclosesSolid(const RevolutionProfile& profile);
+
 // The upper bound of the samples the walk yields: the row table's size.
 std::size_t MeshRowCapacity(const RevolutionProfile& profile);
 

@@ -67,6 +67,9 @@ inline constexpr std::string_view kPovLeftOfAxis =
 inline constexpr std::string_view kVrmlLeftOfAxis =
     "Some segments extends to the left of the rotation axis.\nPerhaps there will be anomalies in "
     "the object!";
+inline constexpr std::string_view kStlNotClosed =
+    "The surface is not closed, so a 3D printer cannot fill it. Close the profile, or start and "
+    "end it on the axis.\nExport it anyway?";
 inline constexpr std::string_view kTooManyTriangles =
     "The surface has more triangles than a binary STL file can count.";
 

@@ -130,6 +130,10 @@ TEST_F(BatchTest, QuestionsAreAnsweredYesWithTheWarningOnTheErrorStream) {
     const Outcome vrml = Batch({"--export-vrml", Out("dip.wrl"), dipping});
     EXPECT_EQ(vrml.status, 0);
     EXPECT_EQ(vrml.err, std::string(text::kVrmlLeftOfAxis) + "\n");
+    const Outcome stl = Batch({"--export-stl", Out("open.stl"), Profile(kVase)});
+    EXPECT_EQ(stl.status, 0);
+    EXPECT_EQ(stl.err, std::string(text::kStlNotClosed) + "\n");
+    EXPECT_TRUE(std::filesystem::exists(dir / "open.stl"));
 }
 
 TEST_F(BatchTest, VrmlExportTakesEveryOptionOfTheDialog) {
@@ -183,8 +187,9 @@ TEST_F(BatchTest, ValuesOutOfRangeAreRefusedWithTheDialogsMessageAndNothingIsWri
         {{"--export-vrml", "--steps", "six"}, "Enter an integer."},
         {{"--export-vrml", "--shininess", "0,5"}, "Enter a number."},
         {{"--export-vrml", "--diffuse", "red"}, "Please enter a colour as RRGGBB."},
-        {{"--export-stl", "--sections", "2"}, "Enter an integer between 3 and 200."},
-        {{"--export-stl", "--steps", "41"}, "Enter an integer between 1 and 40."},
+        {{"--export-stl", "--sections", "2"}, "Enter an integer between 3 and 1440."},
+        {{"--export-stl", "--sections", "1441"}, "Enter an integer between 3 and 1440."},
+        {{"--export-stl", "--steps", "101"}, "Enter an integer between 1 and 100."},
         {{"--export-pov", "--proportional-factor", "0"},
          "Enter an integer between 1 and 2147483647."},
     };

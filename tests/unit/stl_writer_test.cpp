@@ -202,6 +202,42 @@ TEST_F(StlWriterTest, TextHoldsTheSameTrianglesAsBinaryWhateverTheLocale) {
     }
 }
 
+TEST_F(StlWriterTest, ASurfaceThatIsNoSolidIsWrittenOnlyAfterAYes) {
+    const struct {
+        const char* what;
+        std::initializer_list<XY> points;
+        bool closed;
+        bool asked;
+    } cases[] = {
+        {"an open wall", {{40, 0}, {50, 20}, {80, 100}, {60, 180}, {70, 200}}, false, true},
+        {"a curve ending off the axis", {{0, 0}, {0, 20}, {80, 100}, {60, 180}}, false, true},
+        {"a curve on the axis at both ends",
+         {{0, 0}, {0, 20}, {80, 100}, {0, 180}, {0, 200}},
+         false,
+         false},
+        {"a closed profile", {{100, 100}, {200, 150}, {120, 220}}, true, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        DocFixture g;
+        AddPoints(*g, c.points, c.closed);
+        for (const bool answer : {false, true}) {
+            prompter.Clear();
+            prompter.SetAnswer(answer);
+            std::filesystem::remove(dir / "out.stl");
+            const bool written = answer || !c.asked;
+            Write(*g, {}, written ? ExportOutcome::Written : ExportOutcome::Refused);
+            EXPECT_EQ(std::filesystem::exists(dir / "out.stl"), written);
+            const auto shown = c.asked ? std::vector<std::string>{std::string(text::kStlNotClosed)}
+                                       : std::vector<std::string>{};
+            EXPECT_EQ(prompter.Texts(), shown);
+            if (c.asked) {
+                EXPECT_TRUE(prompter.Entries()[0].question);
+            }
+        }
+    }
+}
+
 TEST_F(StlWriterTest, RefusalsAndProfilesWithoutArea) {
     {
         DocFixture g;
