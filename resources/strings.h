@@ -73,4 +73,9 @@ inline constexpr std::string_view kStlNotClosed =
 inline constexpr std::string_view kTooManyTriangles =
     "The surface has more triangles than a binary STL file can count.";
 
+
+// The transfer to the sibling program.
+inline constexpr std::string_view kTransferFailed =
+    "Failed.  Please make sure that a Kestavin application is running.";
+
 }  // namespace orvanel::text
