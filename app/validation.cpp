@@ -17,8 +17,10 @@ std::string_view TextOf(const FieldTexts& texts, int control) {
     return it == texts.end() ? std::string_view{} : std::string_view{it->second};
 }
 
-std::optional<int> ReadInt(const FieldTexts& texts, const FieldRule& field,
-                           std::optional<FieldError>& error) {
+}  // namespace
+
+std::optional<int> ReadIntRule(const FieldTexts& texts, const FieldRule& field,
+                               std::optional<FieldError>& error) {
     if (error) return std::nullopt;
     FieldRead<int> read = ReadIntField(TextOf(texts, field.control), static_cast<int>(field.lo),
                                        static_cast<int>(field.hi));
@@ -26,16 +28,14 @@ std::optional<int> ReadInt(const FieldTexts& texts, const FieldRule& field,
     return read.value;
 }
 
-std::optional<float> ReadNumber(const FieldTexts& texts, const FieldRule& field,
-                                std::optional<FieldError>& error) {
+std::optional<float> ReadNumberRule(const FieldTexts& texts, const FieldRule& field,
+                                    std::optional<FieldError>& error) {
     if (error) return std::nullopt;
     FieldRead<float> read = ReadNumberField(
         TextOf(texts, field.control), static_cast<float>(field.lo), static_cast<float>(field.hi));
     if (!read.value) error = FieldError{field.control, read.message};
     return read.value;
 }
-
-}  // namespace
 
 int RadioIndex(std::span<const int, 8> group, int control) {
     const auto it = std::find(group.begin(), group.end(), control);
@@ -61,9 +61,9 @@ FieldTexts PhotoPropertiesTexts(const PhotoPropertiesValues& v) {
 
 std::optional<FieldError> ReadEditorPage(const FieldTexts& texts, EditorSettingPageValues& values) {
     std::optional<FieldError> error;
-    const std::optional<int> steps = ReadInt(texts, kEditorPageFields[0], error);
-    const std::optional<int> grid = ReadInt(texts, kEditorPageFields[1], error);
-    const std::optional<int> pen = ReadInt(texts, kEditorPageFields[2], error);
+    const std::optional<int> steps = ReadIntRule(texts, kEditorPageFields[0], error);
+    const std::optional<int> grid = ReadIntRule(texts, kEditorPageFields[1], error);
+    const std::optional<int> pen = ReadIntRule(texts, kEditorPageFields[2], error);
     if (error) return error;
     values.m_nEditorSteps = *steps;
     values.m_nGridSize = *grid;
@@ -73,9 +73,9 @@ std::optional<FieldError> ReadEditorPage(const FieldTexts& texts, EditorSettingP
 
 std::optional<FieldError> ReadObjectPage(const FieldTexts& texts, ObjectPageValues& values) {
     std::optional<FieldError> error;
-    const std::optional<int> steps = ReadInt(texts, kObjectPageFields[0], error);
-    const std::optional<int> sections = ReadInt(texts, kObjectPageFields[1], error);
-    const std::optional<float> height = ReadNumber(texts, kObjectPageFields[2], error);
+    const std::optional<int> steps = ReadIntRule(texts, kObjectPageFields[0], error);
+    const std::optional<int> sections = ReadIntRule(texts, kObjectPageFields[1], error);
+    const std::optional<float> height = ReadNumberRule(texts, kObjectPageFields[2], error);
     if (error) return error;
     values.m_nPreviewSteps = *steps;
     values.m_nSections = *sections;
@@ -87,8 +87,8 @@ std::optional<FieldError> ReadPhotoProperties(const FieldTexts& texts,
                                               PhotoPropertiesValues& values) {
     std::optional<FieldError> error;
     std::optional<int> height;
-    if (!values.m_bLockAspect) height = ReadInt(texts, kPhotoPropertiesFields[0], error);
-    const std::optional<int> width = ReadInt(texts, kPhotoPropertiesFields[1], error);
+    if (!values.m_bLockAspect) height = ReadIntRule(texts, kPhotoPropertiesFields[0], error);
+    const std::optional<int> width = ReadIntRule(texts, kPhotoPropertiesFields[1], error);
     if (error) return error;
     if (height) values.m_nScaleHeight = static_cast<unsigned>(*height);
     values.m_nScaleWidth = static_cast<unsigned>(*width);

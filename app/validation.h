@@ -74,6 +74,13 @@ int RadioIndex(std::span<const int, 8> group, int control);
 
 using FieldTexts = std::map<int, std::string>;
 
+// One field of a dialog read in its turn: nothing once an earlier field was
+// refused, else the value, or nothing with *error set to this field's refusal.
+std::optional<int> ReadIntRule(const FieldTexts& texts, const FieldRule& field,
+                               std::optional<FieldError>& error);
+std::optional<float> ReadNumberRule(const FieldTexts& texts, const FieldRule& field,
+                                    std::optional<FieldError>& error);
+
 FieldTexts EditorPageTexts(const EditorSettingPageValues& values);
 FieldTexts ObjectPageTexts(const ObjectPageValues& values);
 FieldTexts PhotoPropertiesTexts(const PhotoPropertiesValues& values);

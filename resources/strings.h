@@ -70,6 +70,8 @@ inline constexpr std::string_view kVrmlLeftOfAxis =
 inline constexpr std::string_view kStlNotClosed =
     "The surface is not closed, so a 3D printer cannot fill it. Close the profile, or start and "
     "end it on the axis.\nExport it anyway?";
+// Asked when a name typed without an extension gets one and then names a file.
+inline constexpr std::string_view kReplaceFile = "%1 already exists.\nDo you want to replace it?";
 inline constexpr std::string_view kTooManyTriangles =
     "The surface has more triangles than a binary STL file can count.";
 
