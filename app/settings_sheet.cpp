@@ -2,19 +2,9 @@
 
 #include <wx/bookctrl.h>
 #include <wx/checkbox.h>
-#include <wx/colordlg.h>
-#include <wx/dcclient.h>
 #include <wx/radiobut.h>
-#include <wx/renderer.h>
-#include <wx/settings.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
-#include <wx/timer.h>
-
-#include <algorithm>
-#include <climits>
-
-#include "editor/dc_canvas.h"
 
 namespace orvanel {
 
@@ -22,142 +12,7 @@ namespace {
 
 wxString Wx(std::string_view s) { return wxString::FromUTF8(s.data(), s.size()); }
 
-// A static frame filled with a colour. It takes no focus and no input of its
-// own: its page handles the click.
-class ColourSwatch final : public wxWindow {
-public:
-    ColourSwatch(wxWindow* parent, int id, const wxPoint& pos, const wxSize& size,
-                 const Colour* colour)
-        : wxWindow(parent, id, pos, size, wxBORDER_SUNKEN), m_pColour(colour) {
-        SetBackgroundStyle(wxBG_STYLE_PAINT);
-        Bind(wxEVT_PAINT, &ColourSwatch::OnPaint, this);
-    }
-    bool AcceptsFocus() const override { return false; }
-
-private:
-    void OnPaint(wxPaintEvent&) {
-        wxPaintDC dc(this);
-        dc.SetPen(*wxBLACK_PEN);
-        dc.SetBrush(wxBrush(ToWx(*m_pColour)));
-        const wxSize size = GetClientSize();
-        dc.DrawRectangle(0, 0, size.x, size.y);
-    }
-
-    const Colour* m_pColour;
-};
-
-// The two arrows beside an edit field, its buddy: each click, each repeat
-// while held, and the Up and Down keys in the field step the field's integer
-// by one within the range and write it back.
-class SpinArrows final : public wxWindow {
-public:
-    SpinArrows(wxWindow* parent, int id, const wxPoint& pos, const wxSize& size, wxTextCtrl* buddy,
-               int lo, int hi)
-        : wxWindow(parent, id, pos, size), m_pBuddy(buddy), m_nLo(lo), m_nHi(hi), m_nPos(lo) {
-        SetBackgroundStyle(wxBG_STYLE_PAINT);
-        Bind(wxEVT_PAINT, &SpinArrows::OnPaint, this);
-        Bind(wxEVT_LEFT_DOWN, &SpinArrows::OnLeftDown, this);
-        Bind(wxEVT_LEFT_DCLICK, &SpinArrows::OnLeftDown, this);
-        Bind(wxEVT_LEFT_UP, &SpinArrows::OnLeftUp, this);
-        Bind(wxEVT_MOUSE_CAPTURE_LOST, [this](wxMouseCaptureLostEvent&) { Release(); });
-        m_repeat.Bind(wxEVT_TIMER, &SpinArrows::OnRepeat, this);
-        buddy->Bind(wxEVT_KEY_DOWN, &SpinArrows::OnBuddyKey, this);
-    }
-    bool AcceptsFocus() const override { return false; }
-
-    void Step(int delta) {
-        // A field that holds no integer steps from where the arrows last were.
-        const FieldRead<int> read =
-            ReadIntField(m_pBuddy->GetValue().utf8_string(), INT_MIN, INT_MAX);
-        const long long from = std::clamp(read.value.value_or(m_nPos), m_nLo, m_nHi);
-        m_nPos = static_cast<int>(std::clamp<long long>(from + delta, m_nLo, m_nHi));
-        m_pBuddy->ChangeValue(Wx(FormatIntField(m_nPos)));
-    }
-
-private:
-    void OnPaint(wxPaintEvent&) {
-        wxPaintDC dc(this);
-        const wxSize size = GetClientSize();
-        const int half = size.y / 2;
-        const wxRect up(0, 0, size.x, half), down(0, half, size.x, size.y - half);
-        wxRendererNative& renderer = wxRendererNative::Get();
-        dc.SetBackground(wxBrush(GetParent()->GetBackgroundColour()));
-        dc.Clear();
-        renderer.DrawPushButton(this, dc, up, m_nHeld > 0 ? int{wxCONTROL_PRESSED} : 0);
-        renderer.DrawPushButton(this, dc, down, m_nHeld < 0 ? int{wxCONTROL_PRESSED} : 0);
-        const wxColour ink =
-            wxSystemSettings::GetColour(IsEnabled() ? wxSYS_COLOUR_BTNTEXT : wxSYS_COLOUR_GRAYTEXT);
-        dc.SetPen(wxPen(ink));
-        dc.SetBrush(wxBrush(ink));
-        DrawArrow(dc, up, true);
-        DrawArrow(dc, down, false);
-    }
-
-    static void DrawArrow(wxDC& dc, const wxRect& rc, bool up) {
-        const int w = std::max(1, std::min(rc.width - 4, (rc.height - 2) * 2) / 2);
-        const int cx = rc.x + rc.width / 2, cy = rc.y + rc.height / 2;
-        const int h = std::max(1, w / 2);
-        const wxPoint points[3] = {{cx - w / 2 - 1, up ? cy + h / 2 : cy - h / 2},
-                                   {cx + w / 2 + 1, up ? cy + h / 2 : cy - h / 2},
-                                   {cx, up ? cy - h / 2 - 1 : cy + h / 2 + 1}};
-        dc.DrawPolygon(3, points);
-    }
-
-    void OnLeftDown(wxMouseEvent& event) {
-        m_nHeld = event.GetY() < GetClientSize().y / 2 ? 1 : -1;
-        Step(m_nHeld);
-        if (!HasCapture()) CaptureMouse();
-        m_repeat.StartOnce(400);
-        Refresh();
-    }
-
-    void OnLeftUp(wxMouseEvent&) { Release(); }
-
-    void OnRepeat(wxTimerEvent&) {
-        if (m_nHeld == 0) return;
-        Step(m_nHeld);
-        if (!m_repeat.IsRunning()) m_repeat.Start(60);
-    }
-
-    void Release() {
-        m_repeat.Stop();
-        m_nHeld = 0;
-        if (HasCapture()) ReleaseMouse();
-        Refresh();
-    }
-
-    void OnBuddyKey(wxKeyEvent& event) {
-        switch (event.GetKeyCode()) {
-            case WXK_UP:
-            case WXK_NUMPAD_UP:
-                Step(1);
-                break;
-            case WXK_DOWN:
-            case WXK_NUMPAD_DOWN:
-                Step(-1);
-                break;
-            default:
-                event.Skip();
-        }
-    }
-
-    wxTextCtrl* m_pBuddy;
-    int m_nLo, m_nHi, m_nPos;
-    int m_nHeld = 0;  // +1 while the upper arrow is held, -1 for the lower one
-    wxTimer m_repeat;
-};
-
 }  // namespace
-
-std::optional<Colour> ChooseColourWithDialog(wxWindow* parent, Colour initial) {
-    wxColourData data;
-    data.SetChooseFull(true);
-    data.SetColour(ToWx(initial));
-    wxColourDialog dialog(parent, &data);
-    if (dialog.ShowModal() != wxID_OK) return std::nullopt;
-    const wxColour chosen = dialog.GetColourData().GetColour();
-    return Rgb(chosen.Red(), chosen.Green(), chosen.Blue());
-}
 
 // --- the pages
 
@@ -184,21 +39,6 @@ void CSettingPage::AddSwatch(int id, Colour* colour, int x, int y, int w, int h)
     });
 }
 
-void CSettingPage::AddField(const FieldRule& rule, const std::string& text, int x, int y) {
-    auto* field = new wxTextCtrl(this, rule.control, Wx(text), At(x, y), Size(25, 14));
-    new SpinArrows(this, rule.spin, At(x + 25, y), Size(11, 14), field, rule.spinLo, rule.spinHi);
-}
-
-FieldTexts CSettingPage::FieldTextsOf(std::initializer_list<FieldRule> rules) const {
-    FieldTexts texts;
-    for (const FieldRule& rule : rules) {
-        if (const auto* field = dynamic_cast<const wxTextCtrl*>(FindWindow(rule.control))) {
-            texts[rule.control] = field->GetValue().utf8_string();
-        }
-    }
-    return texts;
-}
-
 CEditorSettingPage::CEditorSettingPage(wxWindow* book, const ColourChooser& chooser,
                                        const EditorSettingPageValues& values)
     : CSettingPage(book, chooser), m_values(values) {
@@ -220,7 +60,7 @@ CEditorSettingPage::CEditorSettingPage(wxWindow* book, const ColourChooser& choo
 
 std::optional<FieldError> CEditorSettingPage::ReadFields() {
     const auto& [steps, grid, pen] = kEditorPageFields;
-    return ReadEditorPage(FieldTextsOf({steps, grid, pen}), m_values);
+    return ReadEditorPage(FieldTextsOf(this, {steps, grid, pen}), m_values);
 }
 
 CObjectPage::CObjectPage(wxWindow* book, const ColourChooser& chooser,
@@ -247,7 +87,7 @@ CObjectPage::CObjectPage(wxWindow* book, const ColourChooser& chooser,
 std::optional<FieldError> CObjectPage::ReadFields() {
     const auto& [steps, sections, height] = kObjectPageFields;
     std::optional<FieldError> error =
-        ReadObjectPage(FieldTextsOf({steps, sections, height}), m_values);
+        ReadObjectPage(FieldTextsOf(this, {steps, sections, height}), m_values);
     if (!error) m_values.m_bSmooth = m_pSmooth->GetValue();
     return error;
 }
@@ -338,16 +178,8 @@ bool CSettingSheet::LeavePage(int index) {
     auto* page = dynamic_cast<CSettingPage*>(GetBookCtrl()->GetPage(index));
     if (page == nullptr) return true;
     const std::optional<FieldError> error = page->ReadFields();
-    if (error) Refuse(*page, *error);
+    if (error) RefuseField(m_prompter, page, *error);
     return !error;
-}
-
-void CSettingSheet::Refuse(CSettingPage& page, const FieldError& error) {
-    m_prompter.ShowMessage(error.message);
-    if (auto* field = dynamic_cast<wxTextCtrl*>(page.FindWindow(error.control))) {
-        field->SetFocus();
-        field->SelectAll();
-    }
 }
 
 void CSettingSheet::OnPageChanging(wxBookCtrlEvent& event) {
@@ -360,7 +192,7 @@ void CSettingSheet::OnPageChanging(wxBookCtrlEvent& event) {
     event.Veto();
     // Told once the tab click is over: a box opened inside the switch would
     // leave the tab strip in the middle of its click.
-    CallAfter([this, page, error = std::move(*error)] { Refuse(*page, error); });
+    CallAfter([this, page, error = std::move(*error)] { RefuseField(m_prompter, page, error); });
 }
 
 bool CSettingSheet::Accept() {

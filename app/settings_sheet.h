@@ -7,9 +7,9 @@
 #include <wx/propdlg.h>
 
 #include <array>
-#include <functional>
 #include <optional>
 
+#include "app/dialog_parts.h"
 #include "app/validation.h"
 #include "document/commands.h"
 #include "document/prompter.h"
@@ -18,12 +18,6 @@ class wxCheckBox;
 class wxRadioButton;
 
 namespace orvanel {
-
-// Asks the user for a colour, starting from the given one; none on Cancel.
-using ColourChooser = std::function<std::optional<Colour>(wxWindow* parent, Colour initial)>;
-
-// The platform's colour dialog, opened in full and preset to the colour.
-std::optional<Colour> ChooseColourWithDialog(wxWindow* parent, Colour initial);
 
 // One page of the sheet. It loads its fields from its values once, and reads
 // them back (checked) when it is left or the sheet closes with OK.
@@ -41,8 +35,9 @@ protected:
     // A colour swatch that edits *colour when clicked.
     void AddSwatch(int id, Colour* colour, int x, int y, int w, int h);
     // An edit field with its spin button at its right edge.
-    void AddField(const FieldRule& rule, const std::string& text, int x, int y);
-    FieldTexts FieldTextsOf(std::initializer_list<FieldRule> rules) const;
+    void AddField(const FieldRule& rule, const std::string& text, int x, int y) {
+        AddRuleField(this, rule, text, x, y);
+    }
 
 private:
     const ColourChooser& m_chooser;
@@ -102,8 +97,6 @@ public:
 private:
     // Reads the page's fields; a refusal is told, and the page stays.
     bool LeavePage(int index);
-    // A refused field: the message, then the focus on the field.
-    void Refuse(CSettingPage& page, const FieldError& error);
     void OnPageChanging(wxBookCtrlEvent& event);
     void OnOk(wxCommandEvent& event);
 

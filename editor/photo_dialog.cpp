@@ -7,8 +7,8 @@
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
-#include <wx/tokenzr.h>
 
+#include "app/dialog_parts.h"
 #include "app/validation.h"
 #include "resources/strings.h"
 
@@ -25,24 +25,7 @@ constexpr int kScaleWidthField = kPhotoPropertiesFields[1].control;
 
 }  // namespace
 
-wxString PhotoFileWildcard() {
-    const wxArrayString parts =
-        wxStringTokenize(Wx(text::kPhotoFileFilter), "|", wxTOKEN_RET_EMPTY);
-    wxString wildcard;
-    for (size_t i = 0; i + 1 < parts.size(); i += 2) {
-        wxString patterns;
-        for (const wxString& pattern : wxStringTokenize(parts[i + 1], ";")) {
-            const wxString upper = pattern.Upper();
-            wxString add = pattern == "*.*" ? wxString("*") : pattern;
-            if (pattern != "*.*" && upper != pattern) add += ";" + upper;
-            if (!patterns.empty()) patterns += ";";
-            patterns += add;
-        }
-        if (!wildcard.empty()) wildcard += "|";
-        wildcard += parts[i] + "|" + patterns;
-    }
-    return wildcard;
-}
+wxString PhotoFileWildcard() { return WxWildcard(text::kPhotoFileFilter); }
 
 std::optional<std::filesystem::path> ChoosePhotoFile(wxWindow* parent) {
     // An open dialog returns only files that exist, so the default extension
@@ -103,12 +86,7 @@ bool CDlgPhotoProperties::Accept() {
     const FieldTexts texts{{kScaleHeightField, m_pScaleHeight->GetValue().utf8_string()},
                            {kScaleWidthField, m_pScaleWidth->GetValue().utf8_string()}};
     if (const std::optional<FieldError> error = ReadPhotoProperties(texts, read)) {
-        m_prompter.ShowMessage(error->message);
-        auto* field = dynamic_cast<wxTextCtrl*>(FindWindow(error->control));
-        if (field != nullptr) {
-            field->SetFocus();
-            field->SelectAll();
-        }
+        RefuseField(m_prompter, this, *error);
         return false;
     }
     m_values = read;
