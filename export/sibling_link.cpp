@@ -236,11 +236,20 @@ SiblingPresence::SiblingPresence(std::function<bool()> isRunning, std::chrono::m
                                  Clock clock)
     : m_isRunning(std::move(isRunning)), m_maxAge(maxAge), m_clock(std::move(clock)) {}
 
+SiblingPresence::~SiblingPresence() {
+    if (m_search.valid()) m_search.wait();
+}
+
 bool SiblingPresence::IsRunning() {
-    const auto now = m_clock();
-    if (!m_asked || now - *m_asked >= m_maxAge) {
-        m_bRunning = m_isRunning();
-        m_asked = now;
+    if (m_search.valid()) {
+        if (m_search.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
+            return m_bRunning;
+        }
+        m_bRunning = m_search.get();
+        m_answered = m_clock();
+    }
+    if (!m_answered || m_clock() - *m_answered >= m_maxAge) {
+        m_search = std::async(std::launch::async, m_isRunning);
     }
     return m_bRunning;
 }

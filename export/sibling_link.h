@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <future>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -96,21 +97,31 @@ private:
     SiblingTimeouts m_timeouts;
 };
 
-// The enable rule's answer, asked again only when the last one is older than
-// the given age: menus and toolbars ask at every idle moment.
+// The enable rule's answer. Menus and toolbars ask at every idle moment, and
+// a window that does not answer costs a socket's whole time-out, so the
+// search runs on a thread of its own, again once its last answer is older
+// than the given age; asking never waits and gets the last answer.
 class SiblingPresence {
 public:
     using Clock = std::function<std::chrono::steady_clock::time_point()>;
+    // `isRunning` runs on the search's thread.
     explicit SiblingPresence(std::function<bool()> isRunning,
                              std::chrono::milliseconds maxAge = std::chrono::seconds(1),
                              Clock clock = std::chrono::steady_clock::now);
+    // Waits for a search under way.
+    ~SiblingPresence();
+    SiblingPresence(const SiblingPresence&) = delete;
+    SiblingPresence& operator=(const SiblingPresence&) = delete;
+
+    // False until the first search has answered.
     bool IsRunning();
 
 private:
     std::function<bool()> m_isRunning;
     std::chrono::milliseconds m_maxAge;
     Clock m_clock;
-    std::optional<std::chrono::steady_clock::time_point> m_asked;
+    std::future<bool> m_search;
+    std::optional<std::chrono::steady_clock::time_point> m_answered;
     bool m_bRunning = false;
 };
 

@@ -8,7 +8,10 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cstring>
+#include <future>
+#include <thread>
 
 #include "export/sibling_link.h"
 #include "tests/sibling/stand_in_sibling.h"
@@ -179,18 +182,40 @@ TEST_F(SiblingFolder, AHungSiblingReturnsControlWhenTheTimeIsUp) {
     EXPECT_EQ(SendCopyData(folder / "nobody", 1, "/tmp/x", 300ms), SendResult::Unreachable);
 }
 
-TEST(SiblingLinkTest, ThePresenceIsAskedAgainOnlyWhenItsAnswerIsASecondOld) {
-    auto now = std::chrono::steady_clock::time_point{} + 100s;
-    int asked = 0;
-    bool running = true;
-    SiblingPresence presence([&] { return ++asked, running; }, 1s, [&] { return now; });
-    EXPECT_TRUE(presence.IsRunning());
+TEST(SiblingLinkTest, ThePresenceNeverWaitsAndAsksAgainOnceItsAnswerIsASecondOld) {
+    std::atomic<std::chrono::steady_clock::time_point> now{std::chrono::steady_clock::time_point{} +
+                                                           100s};
+    std::atomic<int> asked{0};
+    std::atomic<bool> running{true};
+    std::promise<void> release;
+    std::shared_future<void> released = release.get_future().share();
+    SiblingPresence presence(
+        [&] {
+            released.wait();  // a search that takes its time
+            ++asked;
+            return running.load();
+        },
+        1s, [&] { return now.load(); });
+    // The first search is under way: the answer is no until it is done.
+    EXPECT_FALSE(presence.IsRunning());
+    EXPECT_FALSE(presence.IsRunning());
+    release.set_value();
+    const auto answer = [&](bool expected) {
+        for (int i = 0; i < 5000; ++i) {
+            if (presence.IsRunning() == expected) return true;
+            std::this_thread::sleep_for(1ms);
+        }
+        return false;
+    };
+    EXPECT_TRUE(answer(true));
+    EXPECT_EQ(asked, 1);
+    // Within the second the answer stands, whatever has changed.
     running = false;
-    now += 999ms;
+    now = now.load() + 999ms;
     EXPECT_TRUE(presence.IsRunning());
     EXPECT_EQ(asked, 1);
-    now += 1ms;
-    EXPECT_FALSE(presence.IsRunning());
+    now = now.load() + 1ms;
+    EXPECT_TRUE(answer(false));
     EXPECT_EQ(asked, 2);
 }
 
