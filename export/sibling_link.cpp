@@ -232,12 +232,15 @@ SendResult SiblingLink::SendProfilePath(const std::filesystem::path& socket, std
     return SendCopyData(socket, viewId, path, m_timeouts.reply);
 }
 
-SiblingPresence::SiblingPresence(std::function<bool()> isRunning, std::chrono::milliseconds maxAge,
-                                 Clock clock)
-    : m_isRunning(std::move(isRunning)), m_maxAge(maxAge), m_clock(std::move(clock)) {}
+SiblingPresence::SiblingPresence(std::function<bool()> isRunning, std::function<void()> answered,
+                                 std::chrono::milliseconds maxAge, Clock clock)
+    : m_isRunning(std::move(isRunning)),
+      m_answered(std::move(answered)),
+      m_maxAge(maxAge),
+      m_clock(std::move(clock)) {}
 
 SiblingPresence::~SiblingPresence() {
-    if (m_search.valid()) m_search.wait();
+    if (m_searcher.joinable()) m_searcher.join();
 }
 
 bool SiblingPresence::IsRunning() {
@@ -245,11 +248,17 @@ bool SiblingPresence::IsRunning() {
         if (m_search.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
             return m_bRunning;
         }
+        m_searcher.join();
         m_bRunning = m_search.get();
-        m_answered = m_clock();
+        m_lastAnswer = m_clock();
     }
-    if (!m_answered || m_clock() - *m_answered >= m_maxAge) {
-        m_search = std::async(std::launch::async, m_isRunning);
+    if (!m_lastAnswer || m_clock() - *m_lastAnswer >= m_maxAge) {
+        std::promise<bool> answer;
+        m_search = answer.get_future();
+        m_searcher = std::thread([this, answer = std::move(answer)]() mutable {
+            answer.set_value(m_isRunning());
+            if (m_answered) m_answered();
+        });
     }
     return m_bRunning;
 }

@@ -20,6 +20,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 namespace orvanel {
@@ -104,8 +105,9 @@ private:
 class SiblingPresence {
 public:
     using Clock = std::function<std::chrono::steady_clock::time_point()>;
-    // `isRunning` runs on the search's thread.
-    explicit SiblingPresence(std::function<bool()> isRunning,
+    // `isRunning` runs on the search's thread, and so does `answered` once
+    // its answer can be had: the window asks again then.
+    explicit SiblingPresence(std::function<bool()> isRunning, std::function<void()> answered = {},
                              std::chrono::milliseconds maxAge = std::chrono::seconds(1),
                              Clock clock = std::chrono::steady_clock::now);
     // Waits for a search under way.
@@ -118,10 +120,12 @@ public:
 
 private:
     std::function<bool()> m_isRunning;
+    std::function<void()> m_answered;
     std::chrono::milliseconds m_maxAge;
     Clock m_clock;
     std::future<bool> m_search;
-    std::optional<std::chrono::steady_clock::time_point> m_answered;
+    std::thread m_searcher;
+    std::optional<std::chrono::steady_clock::time_point> m_lastAnswer;
     bool m_bRunning = false;
 };
 

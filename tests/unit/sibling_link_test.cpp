@@ -189,13 +189,14 @@ TEST(SiblingLinkTest, ThePresenceNeverWaitsAndAsksAgainOnceItsAnswerIsASecondOld
     std::atomic<bool> running{true};
     std::promise<void> release;
     std::shared_future<void> released = release.get_future().share();
+    std::atomic<int> told{0};
     SiblingPresence presence(
         [&] {
             released.wait();  // a search that takes its time
             ++asked;
             return running.load();
         },
-        1s, [&] { return now.load(); });
+        [&] { ++told; }, 1s, [&] { return now.load(); });
     // The first search is under way: the answer is no until it is done.
     EXPECT_FALSE(presence.IsRunning());
     EXPECT_FALSE(presence.IsRunning());
@@ -209,6 +210,7 @@ TEST(SiblingLinkTest, ThePresenceNeverWaitsAndAsksAgainOnceItsAnswerIsASecondOld
     };
     EXPECT_TRUE(answer(true));
     EXPECT_EQ(asked, 1);
+    EXPECT_EQ(told, 1);
     // Within the second the answer stands, whatever has changed.
     running = false;
     now = now.load() + 999ms;
