@@ -1,9 +1,11 @@
 #include "app/config_store.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstdlib>
 #include <system_error>
+#include <utility>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -56,32 +58,23 @@ std::string NameIn(std::string_view text) {
     return name;
 }
 
-// A value that starts with a blank or a quote is written in quotes; line
-// ends, tabs and backslashes are escaped.
+// The characters a value holds escaped, each with the letter that follows
+// the backslash. A quote is escaped only inside quotes.
+constexpr std::pair<char, char> kValueEscapes[] = {
+    {'\n', 'n'}, {'\r', 'r'}, {'\t', 't'}, {'\\', '\\'}, {'"', '"'}};
+
+// A value that starts with a blank or a quote is written in quotes.
 std::string ValueOut(std::string_view value) {
-    if (value.empty()) return {};
-    const bool quoted = IsBlank(value.front()) || value.front() == '"';
+    const bool quoted = !value.empty() && (IsBlank(value.front()) || value.front() == '"');
     std::string out;
     if (quoted) out += '"';
     for (const char c : value) {
-        switch (c) {
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            case '"':
-                out += quoted ? "\\\"" : "\"";
-                break;
-            default:
-                out += c;
+        const auto* escape = std::ranges::find(kValueEscapes, c, &std::pair<char, char>::first);
+        if (escape == std::end(kValueEscapes) || (c == '"' && !quoted)) {
+            out += c;
+        } else {
+            out += '\\';
+            out += escape->second;
         }
     }
     if (quoted) out += '"';
@@ -98,25 +91,10 @@ bool ValueIn(std::string_view text, std::string* value) {
         const char c = text[i];
         if (c == '\\') {
             if (++i == text.size()) return false;
-            switch (text[i]) {
-                case 'n':
-                    *value += '\n';
-                    break;
-                case 'r':
-                    *value += '\r';
-                    break;
-                case 't':
-                    *value += '\t';
-                    break;
-                case '\\':
-                    *value += '\\';
-                    break;
-                case '"':
-                    *value += '"';
-                    break;
-                default:
-                    break;  // an unknown escape stands for nothing
-            }
+            // An unknown escape stands for nothing.
+            const auto* escape =
+                std::ranges::find(kValueEscapes, text[i], &std::pair<char, char>::second);
+            if (escape != std::end(kValueEscapes)) *value += escape->first;
         } else if (c != '"' || !quoted) {
             *value += c;
         } else if (i != text.size() - 1) {
@@ -126,24 +104,12 @@ bool ValueIn(std::string_view text, std::string* value) {
     return sound;
 }
 
-// The position of the "]" that closes a section line, skipping quoted ones.
-std::size_t ClosingBracket(std::string_view line) {
-    for (std::size_t i = 1; i < line.size(); ++i) {
+// The position of the first `c` in the line that no backslash quotes.
+std::size_t Unquoted(std::string_view line, char c, std::size_t from = 0) {
+    for (std::size_t i = from; i < line.size(); ++i) {
         if (line[i] == '\\') {
             ++i;
-        } else if (line[i] == ']') {
-            return i;
-        }
-    }
-    return std::string_view::npos;
-}
-
-// The position of the "=" after a key, skipping quoted ones.
-std::size_t EqualsSign(std::string_view line) {
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        if (line[i] == '\\') {
-            ++i;
-        } else if (line[i] == '=') {
+        } else if (line[i] == c) {
             return i;
         }
     }
@@ -168,7 +134,7 @@ SettingsFileContents SettingsFileContents::Parse(std::string_view text, bool* pb
             continue;
         }
         if (line.front() == '[') {
-            const std::size_t close = ClosingBracket(line);
+            const std::size_t close = Unquoted(line, ']', 1);
             if (close == std::string_view::npos) {
                 damaged = true;
                 continue;
@@ -181,7 +147,7 @@ SettingsFileContents SettingsFileContents::Parse(std::string_view text, bool* pb
             }
             continue;
         }
-        const std::size_t equals = EqualsSign(line);
+        const std::size_t equals = Unquoted(line, '=');
         const std::string key = equals == std::string_view::npos
                                     ? std::string()
                                     : NameIn(TrimmedBack(line.substr(0, equals)));

@@ -73,10 +73,13 @@ IntRect FitPlacementRect(const IntRect& r, std::span<const IntRect> workAreas) {
                       x.Size() <= ax.Size() && y.Size() <= ay.Size() &&
                       x.Overlap(ax) >= kMinPlacementSide && y.Overlap(ay) >= kMinPlacementSide;
     if (fits) return r;
-    const long long width =
-        std::clamp(x.Size(), std::min<long long>(kMinPlacementSide, ax.Size()), ax.Size());
-    const long long height =
-        std::clamp(y.Size(), std::min<long long>(kMinPlacementSide, ay.Size()), ay.Size());
+    // A usable side leaves the window system room for the menus and bars,
+    // which it keeps whole whatever size it is asked for.
+    const auto side = [](long long stored, long long usable, long long room) {
+        return std::min(stored < kMinPlacementSide ? usable : stored, room);
+    };
+    const long long width = side(x.Size(), Horizontal(kDefaultNormalRect).Size(), ax.Size());
+    const long long height = side(y.Size(), Vertical(kDefaultNormalRect).Size(), ay.Size());
     const long long left = ax.Nearest(x.lo, width);
     const long long top = ay.Nearest(y.lo, height);
     return {static_cast<std::int32_t>(left), static_cast<std::int32_t>(top),

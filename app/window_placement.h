@@ -33,11 +33,12 @@ IntRect ParsePlacementRect(std::string_view text);
 inline constexpr int kMinPlacementSide = 100;
 
 // The stored rectangle as the window is put on the screens, whose work areas
-// are given with the primary one first: a rectangle smaller than
+// are given with the primary one first. A rectangle smaller than
 // kMinPlacementSide either way, larger than its screen's work area, or with
 // less than that much of it on any screen, is fitted into the work area of
 // the screen it is most on (else the primary one), as near its place as it
-// goes. Any other is left as it is.
+// goes; a side too short to use takes the first run's length. Any other
+// rectangle is left as it is.
 IntRect FitPlacementRect(const IntRect& r, std::span<const IntRect> workAreas);
 
 enum class ShowState { Normal, Maximized, Minimized };

@@ -46,14 +46,12 @@ TEST(WindowPlacementTest, PlacesNoOneCouldUseAreFittedIntoTheWorkArea) {
         {"a sliver on the screen", {1250, 100, 1850, 500}, one, {680, 100, 1280, 500}},
         {"off every screen", {5000, 5000, 5600, 5400}, two, {680, 624, 1280, 1024}},
         {"above the screen", {10, -900, 610, -500}, one, {10, 0, 610, 400}},
-        {"nothing stored that parses", {0, 0, 0, 0}, one, {0, 0, 100, 100}},
-        {"turned inside out", {600, 100, 100, 500}, one, {600, 100, 700, 500}},
+        {"nothing stored that parses", {0, 0, 0, 0}, one, {0, 0, 600, 400}},
+        {"too narrow", {300, 200, 350, 700}, one, {300, 200, 900, 700}},
+        {"turned inside out", {900, 100, 100, 500}, one, {680, 100, 1280, 500}},
         {"larger than the screen", {0, 0, 32767, 32767}, one, {0, 0, 1280, 1024}},
         {"the whole number line", {INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}, one, screen},
-        {"saturated fields",
-         {INT32_MAX, INT32_MAX, INT32_MAX, 99999},
-         one,
-         {1180, 924, 1280, 1024}},
+        {"saturated fields", {INT32_MAX, INT32_MAX, INT32_MAX, 99999}, one, {680, 624, 1280, 1024}},
         {"no screen known", {1, 2, 3, 4}, {}, {1, 2, 3, 4}},
     };
     for (const Case& c : cases) EXPECT_EQ(FitPlacementRect(c.stored, c.areas), c.shown) << c.what;
