@@ -40,11 +40,10 @@ public:
     std::uint64_t GetLength() const override { return m_nWritten; }
     std::uint64_t GetPosition() const override { return m_nWritten; }
 
-    // Flushes, closes and renames over the target; throws CFileException.
+    // Flushes, closes and renames over the target (a device or a pipe is
+    // only closed); throws CFileException.
     void Commit();
 
-    // The file the bytes end in: the target with its links followed.
-    const std::filesystem::path& Target() const { return m_target; }
     // Empty when the target is a device or a pipe, written directly.
     const std::filesystem::path& TemporaryPath() const { return m_tempPath; }
 
@@ -52,7 +51,7 @@ private:
     void OpenTemporary();
     void OpenInPlace();
 
-    std::filesystem::path m_target;
+    std::filesystem::path m_target;  // with its links followed
     std::filesystem::path m_tempPath;
     int m_fd = -1;
     std::uint64_t m_nWritten = 0;
