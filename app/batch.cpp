@@ -240,6 +240,7 @@ private:
                 throw UsageError{"unknown option " + std::string(o)};
             }
         }
+        if (auto refusal = ValidateVrmlOptions(vrml)) throw Refusal{*refusal};
         if (!OpenToExport(profile, options)) return 1;
         // The dialog's check box starts as the document's flag.
         vrml.bFlipNormals = flip || m_doc.m_bFlipNormals;
