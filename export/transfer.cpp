@@ -91,8 +91,7 @@ TransferOutcome TransferToSibling(CTavrinEditorDoc& doc, const SiblingLink& sibl
             file.emplace(path);
         } catch (const CFileException& e) {
             if (e.OsError() == EEXIST && attempt + 1 < kNameAttempts) continue;
-            prompter.ShowMessage("Cannot create the file " + path.string() + ".\n" +
-                                 std::strerror(e.OsError()));
+            prompter.ShowMessage("Cannot create the file " + path.string() + ".\n" + e.Reason());
             prompter.ShowMessage(path.string());
             return TransferOutcome::NotWritten;
         }
@@ -106,8 +105,8 @@ TransferOutcome TransferToSibling(CTavrinEditorDoc& doc, const SiblingLink& sibl
     }
     try {
         file->Close();
-    } catch (const CFileException&) {
-        prompter.ShowMessage(text::kErrorSaving);
+    } catch (const CFileException& e) {
+        prompter.ShowError(text::kErrorSaving, e.Reason());
         doc.SetModifiedFlag(wasModified);
         return TransferOutcome::NotWritten;
     }
