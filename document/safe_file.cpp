@@ -217,6 +217,31 @@ CSafeFileWriter::CSafeFileWriter(const std::filesystem::path& target, const Save
     ::fchmod(m_fd, exists ? (st.st_mode & 07777) : NewFileMode());
 }
 
+CSignalCover::CSignalCover() { CoverSignals(); }
+
+CSignalCover::~CSignalCover() {
+    Release();
+    UncoverSignals();
+}
+
+int CSignalCover::MakeFile(std::string& path, const std::function<int(std::string&)>& make) {
+    const BlockEndingSignals blocked;
+    const int fd = make(path);
+    const int err = errno;
+    if (fd >= 0 && !g_bInFlight && path.size() < sizeof g_inFlight) {
+        std::memcpy(g_inFlight, path.c_str(), path.size() + 1);
+        g_bInFlight = 1;
+        m_bInFlight = true;
+    }
+    errno = err;
+    return fd;
+}
+
+void CSignalCover::Release() {
+    if (m_bInFlight) g_bInFlight = 0;
+    m_bInFlight = false;
+}
+
 void CSafeFileWriter::OpenTemporary() {
     const std::filesystem::path folder = FolderOf(m_target);
     RemoveStaleTemporaries(folder);
@@ -225,22 +250,15 @@ void CSafeFileWriter::OpenTemporary() {
     std::string pattern = (folder / (std::string(kTempPrefix) + std::to_string(::getpid()) + "-" +
                                      std::string(kTempUniqueChars, 'X') + std::string(kTempSuffix)))
                               .string();
-    CoverSignals();
-    {
-        const BlockEndingSignals blocked;
-        m_fd = ::mkostemps(pattern.data(), static_cast<int>(kTempSuffix.size()), O_CLOEXEC);
-        if (m_fd >= 0 && !g_bInFlight && pattern.size() < sizeof g_inFlight) {
-            std::memcpy(g_inFlight, pattern.c_str(), pattern.size() + 1);
-            g_bInFlight = 1;
-            m_bInFlight = true;
-        }
-    }
+    m_cover.emplace();
+    m_fd = m_cover->MakeFile(pattern, [](std::string& name) {
+        return ::mkostemps(name.data(), static_cast<int>(kTempSuffix.size()), O_CLOEXEC);
+    });
     if (m_fd < 0) {
         const int err = errno;
-        UncoverSignals();
+        m_cover.reset();
         throw CFileException(Describe("cannot create a file in " + folder.string(), err), err);
     }
-    m_bCovered = true;
     m_tempPath = pattern;
 }
 
@@ -263,33 +281,35 @@ void CSafeFileWriter::OpenInPlace() {
     }
     // From here on writes wait for a slow reader, as writes to a pipe do.
     ::fcntl(m_fd, F_SETFL, ::fcntl(m_fd, F_GETFL) & ~O_NONBLOCK);
-    CoverSignals();
-    m_bCovered = true;
+    m_cover.emplace();
 }
 
 CSafeFileWriter::~CSafeFileWriter() {
     if (m_fd >= 0) ::close(m_fd);
+    // Removed before the cover goes, which forgets it then.
     if (!m_bCommitted && !m_tempPath.empty()) ::unlink(m_tempPath.c_str());
-    if (m_bInFlight) g_bInFlight = 0;
-    if (m_bCovered) UncoverSignals();
 }
 
 std::size_t CSafeFileWriter::Read(void*, std::size_t) {
     throw CFileException("the file is open for writing", EBADF);
 }
 
-void CSafeFileWriter::Write(const void* buffer, std::size_t n) {
+void WriteAll(int fd, const void* buffer, std::size_t n, const std::filesystem::path& file) {
     const auto* bytes = static_cast<const std::uint8_t*>(buffer);
     while (n > 0) {
-        const ssize_t put = ::write(m_fd, bytes, n);
+        const ssize_t put = ::write(fd, bytes, n);
         if (put < 0) {
             if (errno == EINTR) continue;
-            throw CFileException(Describe("cannot write " + m_target.string(), errno), errno);
+            throw CFileException(Describe("cannot write " + file.string(), errno), errno);
         }
         bytes += put;
         n -= static_cast<std::size_t>(put);
-        m_nWritten += static_cast<std::uint64_t>(put);
     }
+}
+
+void CSafeFileWriter::Write(const void* buffer, std::size_t n) {
+    WriteAll(m_fd, buffer, n, m_target);
+    m_nWritten += n;
 }
 
 void CSafeFileWriter::Commit() {
@@ -310,10 +330,7 @@ void CSafeFileWriter::Commit() {
         throw CFileException(Describe("cannot replace " + m_target.string(), errno), errno);
     }
     m_bCommitted = true;
-    if (m_bInFlight) {
-        g_bInFlight = 0;
-        m_bInFlight = false;
-    }
+    m_cover->Release();
     // Make the rename itself durable; a failure here no longer risks the data.
     const int dirFd = ::open(FolderOf(m_target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dirFd >= 0) {

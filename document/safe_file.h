@@ -6,6 +6,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,6 +22,33 @@ struct SaveRules {
     std::filesystem::path profile;
     // A file marked read-only is replaced all the same.
     bool bOverwriteReadOnly = false;
+};
+
+// Writes all n bytes to the descriptor, again after an interruption; throws
+// CFileException naming the file.
+void WriteAll(int fd, const void* buffer, std::size_t n, const std::filesystem::path& file);
+
+// While it lives, a signal that would end the program first removes the file
+// it made, then ends the program as it would have; a file-size limit or a
+// pipe whose reader went away makes a write fail instead of ending it. One
+// file at a time is removed so: a cover made while another one has its file
+// covers the signals only.
+class CSignalCover {
+public:
+    CSignalCover();
+    ~CSignalCover();
+    CSignalCover(const CSignalCover&) = delete;
+    CSignalCover& operator=(const CSignalCover&) = delete;
+
+    // Makes the file with the ending signals held back until the cover knows
+    // it: make(path) returns its descriptor, or -1 with errno set, and may
+    // fill in the path (a mkstemp pattern). errno is make's.
+    int MakeFile(std::string& path, const std::function<int(std::string&)>& make);
+    // The file is no longer to be removed: it has its final name.
+    void Release();
+
+private:
+    bool m_bInFlight = false;
 };
 
 class CSafeFileWriter final : public CFile {
@@ -56,8 +84,7 @@ private:
     int m_fd = -1;
     std::uint64_t m_nWritten = 0;
     bool m_bCommitted = false;
-    bool m_bCovered = false;   // the signals that end the program clean up first
-    bool m_bInFlight = false;  // the temporary file is the one they remove
+    std::optional<CSignalCover> m_cover;  // while the bytes go to a file
 };
 
 // The whole of `bytes` replaces (or creates) `target`. Returns false, leaving

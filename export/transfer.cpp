@@ -39,7 +39,10 @@ std::string TransferFileName(std::uint32_t unique) {
 }
 
 CTransferFile::CTransferFile(const std::filesystem::path& path) : m_path(path) {
-    m_fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    std::string name = path.string();
+    m_fd = m_cover.MakeFile(name, [](std::string& file) {
+        return ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    });
     if (m_fd < 0) throw CFileException(Describe("cannot create " + path.string(), errno), errno);
     // The mask may have taken bits away; the sibling, the same user, reads it.
     ::fchmod(m_fd, 0600);
@@ -47,6 +50,7 @@ CTransferFile::CTransferFile(const std::filesystem::path& path) : m_path(path) {
 
 CTransferFile::~CTransferFile() {
     if (m_fd >= 0) ::close(m_fd);
+    // Removed before the cover goes, which forgets it then.
     ::unlink(m_path.c_str());
 }
 
@@ -55,17 +59,8 @@ std::size_t CTransferFile::Read(void*, std::size_t) {
 }
 
 void CTransferFile::Write(const void* buffer, std::size_t n) {
-    const auto* bytes = static_cast<const std::uint8_t*>(buffer);
-    while (n > 0) {
-        const ssize_t put = ::write(m_fd, bytes, n);
-        if (put < 0) {
-            if (errno == EINTR) continue;
-            throw CFileException(Describe("cannot write " + m_path.string(), errno), errno);
-        }
-        bytes += put;
-        n -= static_cast<std::size_t>(put);
-        m_nWritten += static_cast<std::uint64_t>(put);
-    }
+    WriteAll(m_fd, buffer, n, m_path);
+    m_nWritten += n;
 }
 
 void CTransferFile::Close() {

@@ -10,6 +10,7 @@
 
 #include "document/archive.h"
 #include "document/document.h"
+#include "document/safe_file.h"
 #include "export/sibling_link.h"
 
 namespace orvanel {
@@ -22,7 +23,8 @@ std::filesystem::path TemporaryFolder();
 std::string TransferFileName(std::uint32_t unique);
 
 // A new file of the user's alone (mode 0600); every write and the close are
-// checked, and the file is removed when this object goes, whatever happened.
+// checked, and the file is removed when this object goes, whatever happened,
+// or by a signal that ends the program before then.
 class CTransferFile final : public CFile {
 public:
     // Makes the file, which must not exist yet (not even as a link); throws
@@ -43,6 +45,7 @@ public:
 
 private:
     std::filesystem::path m_path;
+    CSignalCover m_cover;
     int m_fd = -1;
     std::uint64_t m_nWritten = 0;
 };

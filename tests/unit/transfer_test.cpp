@@ -4,8 +4,11 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <csignal>
+#include <thread>
 
 #include "export/transfer.h"
 #include "resources/strings.h"
@@ -106,6 +109,35 @@ TEST_F(TransferTest, AHungSiblingGetsTheFileAndTheTransferEndsWhenTheTimeIsUp) {
     EXPECT_TRUE(TempIsEmpty());
 }
 
+// The file the sibling was told of goes with a signal that ends the program
+// while it waits for the answer; the signal still ends it.
+TEST_F(TransferTest, ASignalThatEndsTheProgramWhileItWaitsRemovesTheFileFirst) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const SiblingLink sibling(folder, {5000ms, 60000ms});
+        for (int i = 0; i < 2000 && !sibling.Find(); ++i) std::this_thread::sleep_for(10ms);
+        TransferToSibling(*d, sibling, kViewId, temp.Path());
+        ::_exit(0);
+    }
+    ASSERT_GT(child, 0);
+    std::vector<StandInSibling::Received> received;
+    {
+        StandInSibling hung(folder, "vase.lum - Kestavin", Behaviour::HangsOnCopyData);
+        for (int i = 0; i < 2000 && received.empty(); ++i) {
+            std::this_thread::sleep_for(10ms);
+            received = hung.CopyData();
+        }
+        ::kill(child, SIGTERM);
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << status;
+    }
+    ASSERT_EQ(received.size(), 1u);
+    EXPECT_TRUE(received[0].file.has_value());
+    EXPECT_FALSE(std::filesystem::exists(received[0].data.c_str()));
+    EXPECT_TRUE(TempIsEmpty());
+}
+
 TEST_F(TransferTest, AFileThatCannotBeMadeIsReportedWithItsPathAndNothingIsSent) {
     StandInSibling sibling(folder, "vase.lum - Kestavin");
     const std::filesystem::path missing = temp / "missing";
@@ -124,8 +156,8 @@ TEST_F(TransferTest, AFileThatCannotBeMadeIsReportedWithItsPathAndNothingIsSent)
 TEST_F(TransferTest, AFileThatCannotBeWrittenWhollyIsNeverHandedOver) {
     StandInSibling sibling(folder, "vase.lum - Kestavin");
     // Files of this process may hold no more than 16 bytes for a moment; the
-    // profile has 89.
-    std::signal(SIGXFSZ, SIG_IGN);
+    // profile has 89. The file's cover keeps the limit's signal from ending
+    // the program.
     rlimit old{};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
     rlimit small = old;
@@ -133,7 +165,6 @@ TEST_F(TransferTest, AFileThatCannotBeWrittenWhollyIsNeverHandedOver) {
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
     const TransferOutcome outcome = Transfer();
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &old), 0);
-    std::signal(SIGXFSZ, SIG_DFL);
 
     EXPECT_EQ(outcome, TransferOutcome::NotWritten);
     EXPECT_EQ(d.prompter.Texts(), std::vector<std::string>{std::string(text::kErrorSaving)});
