@@ -44,11 +44,12 @@ bool CTavrinEditorApp::StartSession(const std::filesystem::path& profile) {
     m_settings = CreateSettings();
     m_recentFiles.Load(*m_settings);
     m_help = std::make_unique<HelpLauncher>(HelpLauncher::FindBook());
+    if (!m_printData) m_printData = std::make_unique<wxPrintData>();
     m_doc = std::make_unique<CTavrinEditorDoc>(*m_settings, UserPrompter());
     CTavrinEditorDoc& doc = *m_doc;
     m_context = std::make_unique<AppContext>(
         AppContext{*m_settings, UserPrompter(), UserSavePrompts(), doc, m_recentFiles, *m_help,
-                   m_printData, [&doc](MeshSink& sink, bool& closedSurface) {
+                   *m_printData, [&doc](MeshSink& sink, bool& closedSurface) {
                        bool closed = false;
                        doc.BuildPreviewList(sink, &closed);
                        closedSurface = closed;
