@@ -20,13 +20,13 @@ struct AppContext;
 
 class CTavrinEditorApp : public wxApp {
 public:
-    CTavrinEditorApp();
+    // The profile the command line named (none: a new document); the
+    // command line itself is read before wx starts.
+    explicit CTavrinEditorApp(std::filesystem::path profile = {});
     ~CTavrinEditorApp() override;
 
     bool OnInit() override;
     int OnExit() override;
-    void OnInitCmdLine(wxCmdLineParser& parser) override;
-    bool OnCmdLineParsed(wxCmdLineParser& parser) override;
 
     // The run's settings, document and main window, started with a profile
     // (none: a new document). Returns false, after the user was told, when

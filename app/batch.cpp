@@ -21,13 +21,15 @@ namespace orvanel {
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: orvanel --info PROFILE.lum\n"
+    "usage: orvanel [PROFILE.lum]\n"
+    "       orvanel --info PROFILE.lum\n"
     "       orvanel --export-pov OUT PROFILE.lum [--normalised | --proportional-factor N]\n"
     "       orvanel --export-vrml OUT PROFILE.lum [--sections N] [--steps N]\n"
     "               [--smoothing-angle DEG] [--hole-radius N] [--flip-normals]\n"
     "               [--shininess F] [--transparency F]\n"
     "               [--diffuse RRGGBB] [--emissive RRGGBB] [--specular RRGGBB]\n"
-    "       orvanel --export-stl OUT PROFILE.lum [--sections N] [--steps N] [--ascii]\n";
+    "       orvanel --export-stl OUT PROFILE.lum [--sections N] [--steps N] [--ascii]\n"
+    "       orvanel --help | --version\n";
 
 constexpr std::string_view kParseColour = "Please enter a colour as RRGGBB.";
 
@@ -263,6 +265,8 @@ bool IsCommand(std::string_view arg) {
 }
 
 }  // namespace
+
+std::string_view UsageText() { return kUsage; }
 
 bool IsBatchCommand(int argc, const char* const* argv) { return argc >= 2 && IsCommand(argv[1]); }
 
