@@ -152,7 +152,7 @@ private:
             CDiskFile file{std::filesystem::path(profile)};
             if (file.GetLength() > 0) {
                 CArchive ar(file, CArchive::Mode::load);
-                older = ReadProfile(ar).version == ProfileData::Version::Older;
+                older = ar.ReadString() == kMagicOlder;
             }
         } catch (const std::exception&) {
             // It loaded a moment ago; a file changed since then counts as current.
