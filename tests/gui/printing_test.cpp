@@ -126,19 +126,23 @@ protected:
         wxCommandEvent event(wxEVT_MENU, wxID_PRINT_SETUP);
         frame->ProcessWindowEvent(event);
     }
-    // The preview window File > Print Preview opened.
-    wxPreviewFrame* OpenPreview() {
+    // File > Print Preview, its Print button, the dialog answered by the
+    // step, and the preview closed.
+    void PrintFromPreview(std::function<bool(GtkDialog*)> step) {
         RunPrintCommand(id::Ui(id::kPrintPreview));
+        wxPreviewFrame* preview = nullptr;
         for (wxWindow* w : wxTopLevelWindows) {
-            if (auto* preview = dynamic_cast<wxPreviewFrame*>(w)) return preview;
+            if (auto* p = dynamic_cast<wxPreviewFrame*>(w)) preview = p;
         }
-        ADD_FAILURE() << "no preview window";
-        return nullptr;
-    }
-    // The preview's own Print button.
-    static void PressPrint(wxPreviewFrame& preview) {
-        wxCommandEvent print(wxEVT_BUTTON, wxID_PREVIEW_PRINT);
-        preview.GetControlBar()->ProcessWindowEvent(print);
+        ASSERT_NE(preview, nullptr);
+        {
+            GtkDialogDriver driver(GTK_TYPE_PRINT_UNIX_DIALOG, std::move(step));
+            wxCommandEvent print(wxEVT_BUTTON, wxID_PREVIEW_PRINT);
+            preview->GetControlBar()->ProcessWindowEvent(print);
+            EXPECT_TRUE(driver.Done());
+        }
+        preview->Close(true);
+        Pump();
     }
 };
 
@@ -154,15 +158,7 @@ TEST_F(PrintDialogsTest, PrintPrintSetupAndThePreviewsPrintOpenTheirDialogs) {
         RunPrintCommand(id::Ui(id::kPrint), threeD);
         EXPECT_TRUE(cancel.Done()) << threeD;
     }
-    wxPreviewFrame* preview = OpenPreview();
-    ASSERT_NE(preview, nullptr);
-    {
-        GtkDialogDriver cancel(GTK_TYPE_PRINT_UNIX_DIALOG, CancelGtkDialog);
-        PressPrint(*preview);
-        EXPECT_TRUE(cancel.Done());
-    }
-    preview->Close(true);
-    Pump();
+    PrintFromPreview(CancelGtkDialog);
     // Cancelling is no failure to report.
     EXPECT_EQ(App().prompter.Texts(), std::vector<std::string>{});
 }
@@ -207,19 +203,10 @@ TEST_F(PrintDialogsTest, ThePaperChosenInPrintSetupIsKeptAndAPagePrintsToAPdf) {
 
     // The next dialogs open with it: the preview's Print ...
     std::string paperShown;
-    const auto readPaperAndCancel = [&paperShown](GtkDialog* dialog) {
+    PrintFromPreview([&paperShown](GtkDialog* dialog) {
         paperShown = PaperName(gtk_print_unix_dialog_get_page_setup(GTK_PRINT_UNIX_DIALOG(dialog)));
         return CancelGtkDialog(dialog);
-    };
-    wxPreviewFrame* preview = OpenPreview();
-    ASSERT_NE(preview, nullptr);
-    {
-        GtkDialogDriver read(GTK_TYPE_PRINT_UNIX_DIALOG, readPaperAndCancel);
-        PressPrint(*preview);
-        EXPECT_TRUE(read.Done());
-    }
-    preview->Close(true);
-    Pump();
+    });
     EXPECT_EQ(paperShown, GTK_PAPER_NAME_A5);
 
     // ... and File > Print, here onto GTK's file printer, as a user picks it
