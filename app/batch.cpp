@@ -31,10 +31,8 @@ constexpr std::string_view kUsage =
     "               [--shininess F] [--transparency F]\n"
     "               [--diffuse RRGGBB] [--emissive RRGGBB] [--specular RRGGBB]\n"
     "       orvanel --export-stl OUT PROFILE.lum [--sections N] [--steps N] [--ascii]\n"
-    "       orvanel --help | --version
-"
-    "       every export also takes --force: an OUT marked read-only is replaced
-";
+    "       orvanel --help | --version\n"
+    "       every export also takes --force: an OUT marked read-only is replaced\n";
 
 constexpr std::string_view kParseColour = "Please enter a colour as RRGGBB.";
 
