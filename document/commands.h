@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "document/command_list.h"
 #include "document/document.h"
 #include "editor/canvas.h"
+#include "resources/ids.h"
 
 namespace orvanel {
 
@@ -38,10 +38,16 @@ struct CommandContext {
     bool bSmooth = false;         // the preview view's smooth shading
     bool bRulerVisible = false;   // the golden-ratio ruler window
     bool bSiblingFound = false;   // a window of the sibling application
+    // The main window's.
+    bool bEditBarShown = false;
+    bool bPreviewBarShown = false;
+    bool bStatusBarShown = false;
+    bool bEditorActive = false;  // the editor, not the preview, is the active view
+    int nRecentFiles = 0;
 };
 
 // The part of the context the document and the tools know; the application
-// adds the views' flags.
+// adds the views' and the main window's flags.
 CommandContext CommandContextOf(const CTavrinEditorDoc& doc, const EditTools& tools);
 
 struct CommandState {
@@ -59,6 +65,9 @@ enum class CommandOutcome {
     NotHandled,  // the application runs it (a dialog, a view's own command, a file command)
 };
 
+// Whether RunDocumentCommand runs the command: its handler needs neither a
+// dialog nor a view of its own.
+bool IsDocumentCommand(Command command);
 // Runs a command whose handler needs neither a dialog nor a view of its own.
 CommandOutcome RunDocumentCommand(Command command, CTavrinEditorDoc& doc, EditTools& tools,
                                   CommandHost& host);

@@ -418,33 +418,18 @@ ContextMenu EditTools::OnContextMenu(IntPoint screen, IntPoint clientOrigin, Int
                   Saturate(static_cast<long long>(clientOrigin.y) + 5)};
     }
     menu.screen = screen;
-    if (m_nTool == id::kToolIdDragPhoto && m_doc.IsPhotoLoaded()) {
-        menu.menuId = id::kMenuPhotoPopup;
-        menu.items = {{Command::PhotoProperties, text::kMenuPhotoProperties},
-                      {Command::PhotoAdd, text::kMenuReplacePhoto},
-                      {Command::PhotoRemove, text::kMenuRemovePhoto},
-                      {Command::PhotoHide, text::kMenuHidePhoto}};
-    } else {
-        menu.menuId = id::kMenuEditorPopup;
-        menu.items = {{Command::OpenCloseProfile, text::kMenuCloseSpline},
-                      {std::nullopt, {}},
-                      {Command::Copy, text::kMenuCopy},
-                      {std::nullopt, {}},
-                      {Command::SelectAll, text::kMenuSelectAll},
-                      {Command::Deselect, text::kMenuSelectNone},
-                      {std::nullopt, {}},
-                      {Command::FileNew, text::kMenuNew},
-                      {Command::FileOpen, text::kMenuOpen},
-                      {Command::FileSave, text::kMenuSave}};
-    }
+    const bool photo = m_nTool == id::kToolIdDragPhoto && m_doc.IsPhotoLoaded();
+    menu.menuId = photo ? id::kMenuPhotoPopup : id::kMenuEditorPopup;
+    menu.items = PopupItems(photo ? Popup::Photo : Popup::Editor);
     const IntPoint client = {Saturate(static_cast<long long>(screen.x) - clientOrigin.x),
                              Saturate(static_cast<long long>(screen.y) - clientOrigin.y)};
     const IntPoint at = ClientToEditor(client, scroll);  // not snapped
     if (const ProfilePoint* point = m_doc.HitTestMenuPoint(at.x, at.y)) {
-        menu.items.insert(menu.items.begin(),
-                          {{Command::AnchorMenuPoint, text::kMenuAnchorPoint, point->bAnchor},
-                           {Command::DeleteMenuPoint, text::kMenuDeleteNode},
-                           {std::nullopt, {}}});
+        std::vector<MenuItem> top = PopupItems(Popup::Point);
+        for (MenuItem& item : top)
+            item.checked = item.command == Command::AnchorMenuPoint && point->bAnchor;
+        top.emplace_back();
+        menu.items.insert(menu.items.begin(), top.begin(), top.end());
     }
     return menu;
 }

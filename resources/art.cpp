@@ -14,6 +14,25 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
+enum class ToolbarArt {
+    New,
+    Open,
+    Print,
+    PrintPreview,
+    Undo,
+    Redo,
+    DragPhoto,
+    Pencil,
+    Insert,
+    Move,
+    OpenClose,
+    Transfer,
+    FlipNormals,
+    GridPlane,
+    GoldenRatio,
+    Smoothing,
+};
+
 template <class Draw>
 wxImage PaintImage(int width, int height, Draw draw) {
     wxImage image(width, height);
@@ -283,9 +302,32 @@ wxCursor MakeCursor(int hotX, int hotY, Draw draw) {
 
 }  // namespace
 
-wxBitmap MakeToolbarBitmap(ToolbarArt art) {
-    return wxBitmap(PaintImage(kToolbarImageWidth, kToolbarImageHeight,
-                               [art](wxGraphicsContext& gc) { DrawArt(gc, art); }));
+wxBitmapBundle ToolbarBitmap(std::string_view icon) {
+    static constexpr std::pair<std::string_view, ToolbarArt> kNames[] = {
+        {"new", ToolbarArt::New},
+        {"open", ToolbarArt::Open},
+        {"print", ToolbarArt::Print},
+        {"print_preview", ToolbarArt::PrintPreview},
+        {"undo", ToolbarArt::Undo},
+        {"redo", ToolbarArt::Redo},
+        {"drag_photo", ToolbarArt::DragPhoto},
+        {"pencil", ToolbarArt::Pencil},
+        {"insert", ToolbarArt::Insert},
+        {"move", ToolbarArt::Move},
+        {"open_close", ToolbarArt::OpenClose},
+        {"transfer", ToolbarArt::Transfer},
+        {"flip_normals", ToolbarArt::FlipNormals},
+        {"grid_plane", ToolbarArt::GridPlane},
+        {"golden_ratio", ToolbarArt::GoldenRatio},
+        {"smoothing", ToolbarArt::Smoothing},
+    };
+    for (const auto& [name, art] : kNames) {
+        if (name == icon) {
+            return wxBitmap(PaintImage(kToolbarImageWidth, kToolbarImageHeight,
+                                       [art](wxGraphicsContext& gc) { DrawArt(gc, art); }));
+        }
+    }
+    return {};
 }
 
 wxBitmap MakeProgramIconBitmap(int size) {

@@ -7,6 +7,7 @@
 #include "app/help_launcher.h"
 #include "app/small_dialogs.h"
 #include "resources/ids.h"
+#include "resources/wx_commands.h"
 #include "tests/gui/gui_support.h"
 
 namespace orvanel::gui {
@@ -59,7 +60,7 @@ TEST_F(DialogsTest, PrintPreviewOfThe3DViewAndTheChoiceIsRemembered) {
         wxCommandEvent ok(wxEVT_BUTTON, wxID_OK);
         choice.ProcessWindowEvent(ok);
     });
-    wxCommandEvent preview(wxEVT_MENU, id::Ui(id::kPrintPreview));
+    wxCommandEvent preview(wxEVT_MENU, WxIdOf(Command::PrintPreview));
     frame->ProcessWindowEvent(preview);
     EXPECT_TRUE(designFirst);
     EXPECT_EQ(choice.m_nView, CDlgSelectView::k3DView);

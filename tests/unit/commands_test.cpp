@@ -209,14 +209,6 @@ TEST_F(CommandsTest, DialogAndViewCommandsAreLeftToTheApplication) {
     }
 }
 
-TEST(CommandNumberTest, TheProgramsNumbersAndTheStandardCommands) {
-    EXPECT_EQ(CommandNumber(Command::ToolDragPhoto), 32803);
-    EXPECT_EQ(CommandNumber(Command::DeleteMenuPoint), 32796);
-    EXPECT_EQ(CommandNumber(Command::Undo), 0);
-    EXPECT_EQ(CommandFromNumber(32787), Command::Settings);
-    EXPECT_EQ(CommandFromNumber(57643), std::nullopt);
-}
-
 // --- panes
 
 TEST_F(CommandsTest, ThePointsAndPolygonsPanes) {
