@@ -21,26 +21,8 @@ public:
 
     EditorLook GetEditorLook() const override { return m_editor.Look(); }
     void SetEditorLook(const EditorLook& look) override { m_editor.SetLook(look); }
-    PreviewLook GetPreviewLook() const override {
-        const PreviewColours& c = m_preview.m_colours;
-        return {c.object,
-                c.background,
-                c.gridPlane,
-                c.backLight,
-                c.frontLight,
-                m_preview.m_nBackLightPos,
-                m_preview.m_nFrontLightPos};
-    }
-    void SetPreviewLook(const PreviewLook& look) override {
-        PreviewColours& c = m_preview.m_colours;
-        c.object = look.m_clrObject;
-        c.background = look.m_clrBackground;
-        c.gridPlane = look.m_clrGridPlane;
-        c.backLight = look.m_clrBackLight;
-        c.frontLight = look.m_clrFrontLight;
-        m_preview.m_nBackLightPos = look.m_nBackLightPos;
-        m_preview.m_nFrontLightPos = look.m_nFrontLightPos;
-    }
+    PreviewLook GetPreviewLook() const override { return m_preview.m_look; }
+    void SetPreviewLook(const PreviewLook& look) override { m_preview.m_look = look; }
     bool IsPreviewSmooth() const override { return m_preview.m_bSmooth; }
     void TogglePreviewSmoothing() override { m_preview.ToggleSmoothing(); }
     void ResetPreviewGLState() override { m_preview.ResetGLState(); }

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "bench/bench_profiles.h"
+#include "tests/support/test_doubles.h"
 
 namespace orvanel::bench {
 namespace {

@@ -2,6 +2,7 @@
 
 #include "editor/edit_tools.h"
 #include "editor/photo_layout.h"
+#include "preview/camera.h"
 #include "resources/ids.h"
 #include "resources/strings.h"
 
@@ -208,10 +209,10 @@ SettingSheetValues FillSettingSheet(const CTavrinEditorDoc& doc, const SettingsF
     SettingSheetValues values;
     values.editor = {editor.pen,         editor.grid,     editor.background,
                      doc.m_nEditorSteps, editor.gridSize, editor.penSize};
-    values.object = {preview.m_clrObject, doc.m_nPreviewSteps, doc.m_nSections,
-                     doc.m_fExtrusionHeight, views.IsPreviewSmooth()};
-    values.preview = {preview.m_clrBackground, preview.m_clrGridPlane,  preview.m_clrBackLight,
-                      preview.m_clrFrontLight, preview.m_nBackLightPos, preview.m_nFrontLightPos};
+    values.object = {preview.object, doc.m_nPreviewSteps, doc.m_nSections, doc.m_fExtrusionHeight,
+                     views.IsPreviewSmooth()};
+    values.preview = {preview.background, preview.gridPlane,    preview.backLight,
+                      preview.frontLight, preview.backLightPos, preview.frontLightPos};
     return values;
 }
 
@@ -231,9 +232,13 @@ void ApplySettingSheet(const SettingSheetValues& values, CTavrinEditorDoc& doc,
     // as the toolbar button changes it.
     if (values.object.m_bSmooth != views.IsPreviewSmooth()) views.TogglePreviewSmoothing();
     const PreviewPageValues& p = values.preview;
-    views.SetPreviewLook({values.object.m_clrObject, p.m_clrBackground, p.m_clrGridPlane,
-                          p.m_clrBackLight, p.m_clrFrontLight, p.m_nBackLightPos,
-                          p.m_nFrontLightPos});
+    views.SetPreviewLook({.background = p.m_clrBackground,
+                          .gridPlane = p.m_clrGridPlane,
+                          .object = values.object.m_clrObject,
+                          .frontLight = p.m_clrFrontLight,
+                          .backLight = p.m_clrBackLight,
+                          .frontLightPos = p.m_nFrontLightPos,
+                          .backLightPos = p.m_nBackLightPos});
     views.ResetPreviewGLState();
     doc.UpdateAllViews();
 }

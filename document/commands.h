@@ -14,6 +14,7 @@ namespace orvanel {
 
 class EditTools;
 struct EditorLook;
+struct PreviewLook;
 
 // What the command handlers ask of the application.
 class CommandHost {
@@ -116,18 +117,6 @@ struct SettingSheetValues {
     ObjectPageValues object;
     PreviewPageValues preview;
     friend bool operator==(const SettingSheetValues&, const SettingSheetValues&) = default;
-};
-
-// The preview view's settings the sheet edits, besides the shading.
-struct PreviewLook {
-    Colour m_clrObject = 0;
-    Colour m_clrBackground = 0;
-    Colour m_clrGridPlane = 0;
-    Colour m_clrBackLight = 0;
-    Colour m_clrFrontLight = 0;
-    int m_nBackLightPos = -1;
-    int m_nFrontLightPos = -1;
-    friend bool operator==(const PreviewLook&, const PreviewLook&) = default;
 };
 
 // The two views as the Settings flow reads and writes them.

@@ -93,7 +93,7 @@ std::string CoordinatesText(IntPoint p) {
 }
 
 int ScrolledPosition(int position, ScrollCode code, int clientExtent) {
-    const int last = std::max(0, kScrollAreaSize - std::max(clientExtent, 0));
+    const int last = std::max(0, kEditorExtent - std::max(clientExtent, 0));
     long long target = position;
     switch (code) {
         case ScrollCode::LineUp:

@@ -44,7 +44,6 @@ enum class ScrollBar { Vertical, Horizontal };
 // On the horizontal bar, Up and Top mean left, Down and Bottom right.
 enum class ScrollCode { LineUp, LineDown, PageUp, PageDown, Top, Bottom };
 
-inline constexpr int kScrollAreaSize = 1000;  // the drawing area, square
 inline constexpr int kScrollPage = 250;
 inline constexpr int kScrollLine = 100;
 

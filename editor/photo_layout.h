@@ -116,6 +116,25 @@ inline bool PhotoHeightFieldEnabled(bool lockAspect) { return !lockAspect; }
 // the drawing area, also towards negative coordinates.
 IntRect OffsetPhoto(const IntRect& rc, int dx, int dy);
 
+// What to draw of a picture of source pixels stretched over a rectangle of
+// target units of which only the visible part shows (units from the
+// rectangle's top-left corner): the source pixels that cover that part and
+// the units they land on. Up to kWholeCopyPixels target units the whole
+// picture is taken, so that scrolling shows it without scaling again; a
+// larger one is taken only where it shows. None when nothing shows.
+inline constexpr long long kWholeCopyPixels = 4LL << 20;
+struct PhotoPart {
+    IntRect source;
+    IntRect target;
+    bool whole = false;
+    friend bool operator==(const PhotoPart&, const PhotoPart&) = default;
+};
+struct LongSize {
+    long long width = 0;
+    long long height = 0;
+};
+std::optional<PhotoPart> PhotoPartToDraw(LongSize source, LongSize target, const IntRect& visible);
+
 // Add/Replace after the user chose a file: the old photo goes first (also
 // when the new one fails), the hidden flag is cleared, the new photo is placed
 // and the drag tool and the properties dialog follow. Returns whether a photo

@@ -1,5 +1,6 @@
-// The program's pictures, drawn in code: toolbar buttons (16 x 15), the
-// program icon, the preview's two cursors and the editor's five.
+// The program's pictures: the toolbar buttons (16 x 15) from their SVG files,
+// and, drawn in code, the program icon, the preview's two cursors and the
+// editor's five.
 #pragma once
 
 #include <wx/bitmap.h>

@@ -3,6 +3,8 @@
 // ids in the user interface so that GTK shows its stock items.
 #pragma once
 
+#include <array>
+
 namespace orvanel {
 
 // The commands, by their numbers. The table in resources/command_table.h
@@ -100,5 +102,43 @@ constexpr int Ui(int command) { return command & 0x7FFF; }
 // The editor's context menus.
 inline constexpr int kMenuEditorPopup = 108;
 inline constexpr int kMenuPhotoPopup = 155;
+
+// The settings sheet's controls: each edit field with its spin button, the
+// colour swatches, the check box and the light-position radio buttons.
+inline constexpr int kEditorStepsField = 1062;
+inline constexpr int kEditorStepsSpin = 1057;
+inline constexpr int kGridSizeField = 1026;
+inline constexpr int kGridSizeSpin = 1017;
+inline constexpr int kPenSizeField = 1066;
+inline constexpr int kPenSizeSpin = 1055;
+inline constexpr int kPenSwatch = 1038;
+inline constexpr int kGridSwatch = 1039;
+inline constexpr int kEditorBackgroundSwatch = 1035;
+inline constexpr int kPreviewStepsField = 1051;
+inline constexpr int kPreviewStepsSpin = 1049;
+inline constexpr int kSectionsField = 1030;
+inline constexpr int kSectionsSpin = 1023;
+inline constexpr int kExtrusionHeightField = 1032;
+inline constexpr int kExtrusionHeightSpin = 1024;
+inline constexpr int kObjectSwatch = 1021;
+inline constexpr int kSmoothShadingCheckBox = 1033;
+inline constexpr int kFrontLightSwatch = 1034;
+inline constexpr int kBackLightSwatch = 1031;
+inline constexpr int kGridPlaneSwatch = 1045;
+inline constexpr int kPreviewBackgroundSwatch = 1044;
+// The light-position radio buttons in their tab order, which gives their
+// index: 0 top left, 1 top, 2 top right, 3 left, 4 right, 5 bottom left,
+// 6 bottom, 7 bottom right.
+inline constexpr std::array<int, 8> kFrontLightButtons{1074, 1006, 1075, 1067,
+                                                       1012, 1064, 1009, 1065};
+inline constexpr std::array<int, 8> kBackLightButtons{1059, 1014, 1063, 1052,
+                                                      1050, 1056, 1061, 1058};
+
+// The photo properties dialog's controls.
+inline constexpr int kScaleHeightField = 1083;
+inline constexpr int kScaleWidthField = 1082;
+inline constexpr int kLockAspectCheckBox = 1081;
+inline constexpr int kPictureWidthText = 1079;
+inline constexpr int kPictureHeightText = 1080;
 
 }  // namespace orvanel::id

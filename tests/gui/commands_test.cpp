@@ -109,6 +109,29 @@ TEST_F(CommandsTest, BothToolbarsShareTheTopRow) {
               "Show/Hide golden ratio (Phi)");
 }
 
+TEST_F(CommandsTest, EveryButtonHasItsPicture) {
+    Start();
+    for (wxAuiToolBar* bar : {frame->EditBar(), frame->PreviewBar()}) {
+        for (std::size_t i = 0; i < bar->GetToolCount(); ++i) {
+            const wxAuiToolBarItem* item = bar->FindToolByIndex(static_cast<int>(i));
+            if (item->GetKind() == wxITEM_SEPARATOR) continue;
+            const wxBitmapBundle& bundle = item->GetBitmapBundle();
+            ASSERT_TRUE(bundle.IsOk()) << item->GetId();
+            EXPECT_EQ(bundle.GetDefaultSize(), wxSize(16, 15)) << item->GetId();
+            // Twice the size for a screen of twice the density, drawn anew.
+            const wxImage picture = bundle.GetBitmap(wxSize(32, 30)).ConvertToImage();
+            ASSERT_EQ(picture.GetSize(), wxSize(32, 30));
+            int drawn = 0;
+            for (int y = 0; y < 30; ++y) {
+                for (int x = 0; x < 32; ++x)
+                    drawn += !picture.HasAlpha() || picture.GetAlpha(x, y) > 0;
+            }
+            EXPECT_GT(drawn, 80) << item->GetId();
+            EXPECT_LT(drawn, 32 * 30) << item->GetId();
+        }
+    }
+}
+
 TEST_F(CommandsTest, ButtonsShowTheirPromptInTheStatusBar) {
     Start(Example("bowl.lum"));
     wxAuiToolBar* bar = frame->EditBar();
@@ -190,10 +213,8 @@ TEST_F(CommandsTest, SettingsChangeTheEditorAtOnceAndCancelChangesNothing) {
     CTavrinEditorView& editor = *frame->EditorView();
     CGLView& preview = *frame->PreviewView();
     // Settings of the preview that differ from one another, to tell them apart.
-    preview.m_colours = {0x010203, 0x040506, 0x070809, 0x0A0B0C, 0x0D0E0F};
-    preview.m_nFrontLightPos = 1;
-    preview.m_nBackLightPos = 6;
-    const PreviewColours colours = preview.m_colours;
+    preview.m_look = {0x010203, 0x040506, 0x070809, 0x0A0B0C, 0x0D0E0F, 1, 6};
+    const PreviewLook colours = preview.m_look;
     const EditorLook before = editor.Look();
     {
         ModalDriver<CSettingSheet> cancel([&](CSettingSheet& sheet) {
@@ -229,9 +250,7 @@ TEST_F(CommandsTest, SettingsChangeTheEditorAtOnceAndCancelChangesNothing) {
         EXPECT_TRUE(ok.Done());
     }
     EXPECT_EQ(editor.Look().penSize, 7);
-    EXPECT_EQ(preview.m_colours, colours);  // went back as they came
-    EXPECT_EQ(preview.m_nFrontLightPos, 1);
-    EXPECT_EQ(preview.m_nBackLightPos, 6);
+    EXPECT_EQ(preview.m_look, colours);  // went back as they came
     EXPECT_EQ(App().Document()->m_nEditorSteps, 3);
     EXPECT_FALSE(App().Document()->IsModified());
     WaitSettled();

@@ -15,6 +15,7 @@
 #include "app/app.h"
 #include "app/main_frame.h"
 #include "document/prompter.h"
+#include "tests/support/test_doubles.h"
 
 namespace orvanel::gui {
 

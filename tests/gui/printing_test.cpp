@@ -6,6 +6,7 @@
 #include "editor/editor_view.h"
 #include "preview/gl_view.h"
 #include "tests/gui/gui_support.h"
+#include "tests/support/test_doubles.h"
 
 namespace orvanel::gui {
 namespace {
