@@ -4,8 +4,8 @@
 
 #include "app/settings_sheet.h"
 #include "editor/editor_view.h"
+#include "editor/photo_commands.h"
 #include "editor/photo_dialog.h"
-#include "editor/photo_layout.h"
 #include "preview/gl_view.h"
 #include "resources/wx_commands.h"
 

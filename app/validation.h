@@ -12,7 +12,7 @@
 
 #include "document/commands.h"
 #include "document/ranges.h"
-#include "editor/photo_layout.h"
+#include "editor/photo_properties.h"
 #include "export/field_text.h"
 #include "resources/ids.h"
 

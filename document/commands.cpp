@@ -1,7 +1,7 @@
 #include "document/commands.h"
 
 #include "editor/edit_tools.h"
-#include "editor/photo_layout.h"
+#include "editor/photo_commands.h"
 #include "preview/camera.h"
 #include "resources/ids.h"
 #include "resources/strings.h"

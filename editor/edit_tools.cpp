@@ -4,7 +4,7 @@
 #include <climits>
 #include <new>
 
-#include "editor/photo_layout.h"
+#include "editor/photo_placement.h"
 #include "resources/ids.h"
 #include "resources/strings.h"
 

@@ -12,6 +12,7 @@
 #include <new>
 
 #include "editor/editor_draw.h"
+#include "editor/photo_placement.h"
 
 namespace orvanel {
 

@@ -15,6 +15,7 @@
 
 #include "document/settings_store.h"
 #include "editor/editor_view.h"
+#include "editor/photo_commands.h"
 #include "editor/photo_dialog.h"
 #include "editor/wx_picture.h"
 #include "tests/gui/gui_support.h"

@@ -1,6 +1,10 @@
 // The background photo: loading and its messages, placement, the properties
 // dialog's arithmetic and the photo commands.
-#include "editor/photo_layout.h"
+#include "editor/photo_commands.h"
+#include "editor/photo_placement.h"
+#include "editor/photo_properties.h"
+#include "editor/picture.h"
+#include "editor/picture_probe.h"
 
 #include <gtest/gtest.h>
 
