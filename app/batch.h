@@ -8,6 +8,9 @@
 //           [--hole-radius N] [--flip-normals] [--shininess F] [--transparency F]
 //           [--diffuse RRGGBB] [--emissive RRGGBB] [--specular RRGGBB]
 //   orvanel --export-stl OUT PROFILE.lum [--sections N] [--steps N] [--ascii]
+//
+// Every export also takes --force, which replaces an OUT marked read-only.
+// An OUT that is the profile itself is refused, under any name.
 #pragma once
 
 #include <ostream>

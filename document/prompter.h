@@ -16,6 +16,9 @@ public:
     // program has its own ("CPicture Error").
     virtual void ShowMessage(std::string_view text, MessageIcon icon = MessageIcon::Exclamation,
                              std::string_view caption = "Orvanel") = 0;
+    // An OK box with the exclamation icon whose secondary text says why, in
+    // the system's words where the system refused ("Permission denied").
+    virtual void ShowError(std::string_view text, std::string_view reason) = 0;
     // A Yes/No box with the exclamation icon; true means Yes.
     virtual bool AskYesNo(std::string_view text) = 0;
 };

@@ -1,6 +1,6 @@
 // Per-user settings, addressed by section and key as the program has always
-// stored them. The application backs this with wxConfig; tests use memory
-// (tests/support/test_doubles.h).
+// stored them. The application backs this with its settings file; tests use
+// memory (tests/support/test_doubles.h).
 #pragma once
 
 #include <string>

@@ -1,22 +1,17 @@
 #include "editor/picture.h"
 
-#include <cerrno>
 #include <climits>
-#include <cstdio>
-#include <cstring>
+#include <cstdint>
 #include <new>
 #include <vector>
 
+#include "document/archive.h"
 #include "editor/picture_probe.h"
 #include "resources/strings.h"
 
 namespace orvanel {
 
 namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
 
 void ShowPictureError(Prompter& prompter, std::string_view text) {
     prompter.ShowMessage(text, MessageIcon::Stop, text::kPictureErrorCaption);
@@ -34,28 +29,25 @@ void CPicture::Free() {
 bool CPicture::Load(const std::filesystem::path& path, PictureDecoder& decoder,
                     Prompter& prompter) {
     Free();
-    errno = 0;
-    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    std::error_code ec;
-    const std::uintmax_t length = file ? std::filesystem::file_size(path, ec) : 0;
-    if (!file || ec) {
-        ShowPictureError(prompter, file ? ec.message() : std::strerror(errno));
-        m_nSize = 0;
-        return false;
-    }
-    if (length > static_cast<std::uintmax_t>(INT_MAX)) {
-        ShowPictureError(prompter, text::kPictureNoMemory);
-        return false;
-    }
     std::vector<std::uint8_t> bytes;
+    std::uint64_t length = 0;
     try {
+        CDiskFile file(path);
+        length = file.GetLength();
+        if (length > static_cast<std::uint64_t>(INT_MAX)) {
+            ShowPictureError(prompter, text::kPictureNoMemory);
+            return false;
+        }
         bytes.resize(static_cast<std::size_t>(length));
+        bytes.resize(file.Read(bytes.data(), bytes.size()));
+    } catch (const CFileException& e) {
+        ShowPictureError(prompter, e.Reason());
+        return false;
     } catch (const std::bad_alloc&) {
         ShowPictureError(prompter, text::kPictureNoMemory);
         return false;
     }
-    const std::size_t read = std::fread(bytes.data(), 1, bytes.size(), file.get());
-    if (read > 0) LoadFromBuffer({bytes.data(), read}, decoder, prompter);
+    if (!bytes.empty()) LoadFromBuffer(bytes, decoder, prompter);
     m_nSize = static_cast<int>(length);
     if (!IsLoaded()) {
         m_nHeight = m_nWidth = 0;

@@ -24,12 +24,17 @@ public:
         MessageIcon icon;
         std::string caption;
         bool question;
+        std::string reason = {};
     };
 
     explicit RecordingPrompter(bool answer = true) : m_bAnswer(answer) {}
 
     void ShowMessage(std::string_view text, MessageIcon icon, std::string_view caption) override {
         m_shown.push_back({std::string(text), icon, std::string(caption), false});
+    }
+    void ShowError(std::string_view text, std::string_view reason) override {
+        m_shown.push_back(
+            {std::string(text), MessageIcon::Exclamation, "Orvanel", false, std::string(reason)});
     }
     bool AskYesNo(std::string_view text) override {
         m_shown.push_back({std::string(text), MessageIcon::Exclamation, "Orvanel", true});
