@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/field_text.h"
 #include "document/document.h"
+#include "export/field_text.h"
 #include "export/pov_writer.h"
 #include "export/stl_writer.h"
 #include "export/vrml_writer.h"

@@ -9,6 +9,7 @@
 #include "export/pov_writer.h"
 #include "export/vrml_writer.h"
 #include "resources/strings.h"
+#include "tests/support/test_doubles.h"
 #include "tests/unit/test_support.h"
 
 namespace orvanel::test {

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "resources/ids.h"
+#include "tests/support/test_doubles.h"
 #include "tests/unit/recording_canvas.h"
 #include "tests/unit/test_support.h"
 
