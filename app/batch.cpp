@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/field_text.h"
 #include "document/document.h"
+#include "export/field_text.h"
 #include "export/pov_writer.h"
 #include "export/stl_writer.h"
 #include "export/vrml_writer.h"
@@ -23,13 +23,15 @@ namespace {
 constexpr IntRange kCommandLineFactorRange{1, INT_MAX};
 
 constexpr std::string_view kUsage =
-    "usage: orvanel --info PROFILE.lum\n"
+    "usage: orvanel [PROFILE.lum]\n"
+    "       orvanel --info PROFILE.lum\n"
     "       orvanel --export-pov OUT PROFILE.lum [--normalised | --proportional-factor N]\n"
     "       orvanel --export-vrml OUT PROFILE.lum [--sections N] [--steps N]\n"
     "               [--smoothing-angle DEG] [--hole-radius N] [--flip-normals]\n"
     "               [--shininess F] [--transparency F]\n"
     "               [--diffuse RRGGBB] [--emissive RRGGBB] [--specular RRGGBB]\n"
     "       orvanel --export-stl OUT PROFILE.lum [--sections N] [--steps N] [--ascii]\n"
+    "       orvanel --help | --version\n"
     "       every export also takes --force: an OUT marked read-only is replaced\n";
 
 constexpr std::string_view kParseColour = "Please enter a colour as RRGGBB.";
@@ -169,7 +171,7 @@ private:
             CDiskFile file{std::filesystem::path(profile)};
             if (file.GetLength() > 0) {
                 CArchive ar(file, CArchive::Mode::load);
-                older = ReadProfile(ar).version == ProfileData::Version::Older;
+                older = ar.ReadString() == kMagicOlder;
             }
         } catch (const std::exception&) {
             // It loaded a moment ago; a file changed since then counts as current.
@@ -282,6 +284,8 @@ bool IsCommand(std::string_view arg) {
 }
 
 }  // namespace
+
+std::string_view UsageText() { return kUsage; }
 
 bool IsBatchCommand(int argc, const char* const* argv) { return argc >= 2 && IsCommand(argv[1]); }
 

@@ -53,12 +53,12 @@ void CTavrinEditorDoc::ReadStoredSettings() {
     using namespace settings_keys;
     m_bPropMapping = m_settings.GetInt(kSection, kPropMapping, 1) != 0;
     m_nProportionalFactor = GetIntInRange(m_settings, kSection, kProportionalFactor, 1, 1, INT_MAX);
-    m_nEditorSteps = GetIntInRange(m_settings, kSection, kEditorSteps, 10, 1, kMaxEditorSteps);
-    m_nPreviewSteps = GetIntInRange(m_settings, kSection, kPreviewSteps, 5, 1, 40);
-    m_nSections = GetIntInRange(m_settings, kSection, kSections, 24, 3, 200);
+    m_nEditorSteps = GetIntInRange(m_settings, kSection, kEditorSteps, 10, kEditorStepsRange);
+    m_nPreviewSteps = GetIntInRange(m_settings, kSection, kPreviewSteps, 5, kPreviewStepsRange);
+    m_nSections = GetIntInRange(m_settings, kSection, kSections, 24, kSectionsRange);
     const float height =
         ExtrusionHeightFromStored(m_settings.GetInt(kSection, kExtrusionHeight, 50000));
-    m_fExtrusionHeight = height >= 0.001f && height <= 20.0f ? height : 0.5f;
+    m_fExtrusionHeight = kExtrusionHeightRange.Contains(height) ? height : 0.5f;
 }
 
 void CTavrinEditorDoc::WriteStoredSettings() {
@@ -400,22 +400,17 @@ void CTavrinEditorDoc::StoreTo(CArchive& ar) const {
     ar.WriteInt32(m_nEditorSteps);
     ar.WriteInt32(m_bFlipNormals ? 1 : 0);
     for (const ProfilePoint* p = m_pHead.get(); p != nullptr; p = p->Next()) {
-        ar.WriteInt32(p->x);
-        ar.WriteInt32(p->y);
-        ar.WriteInt32(p->bSelected ? 1 : 0);
-        ar.WriteInt32(p->bAnchor ? 1 : 0);
+        const std::int32_t record[4] = {p->x, p->y, p->bSelected ? 1 : 0, p->bAnchor ? 1 : 0};
+        ar.WriteInt32s(record, 4);
     }
     ar.Flush();
 }
 
-void CTavrinEditorDoc::Adopt(const ProfileData& data) {
+void CTavrinEditorDoc::Adopt(ProfileData data) {
     DeleteContents();
-    for (const PointRecord& r : data.points) {
-        auto p = std::make_unique<ProfilePoint>(r.x, r.y);
-        p->bSelected = r.bSelected;
-        p->bAnchor = r.bAnchor;
-        LinkAfterTail(std::move(p));
-    }
+    m_pHead = std::move(data.pHead);
+    m_pTail = data.pTail;
+    m_nPoints = data.nPoints;
     m_bClosed = data.bClosed;
     if (data.editorSteps) m_nEditorSteps = *data.editorSteps;
     if (data.flipNormals) m_bFlipNormals = *data.flipNormals;
@@ -464,7 +459,7 @@ long long CTavrinEditorDoc::PolygonCount() const {
 std::optional<MeshExtents> CTavrinEditorDoc::BuildPreviewList(MeshSink& sink,
                                                               bool* pbClosedSurface) {
     if (pbClosedSurface != nullptr) *pbClosedSurface = m_bClosed;
-    if (!m_bClosed && m_nPoints <= 3) {
+    if (!HasCurveSegments(m_nPoints, m_bClosed)) {
         sink.BeginList();
         sink.EndList();
         return std::nullopt;

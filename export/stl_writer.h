@@ -9,6 +9,7 @@
 
 #include "document/document.h"
 #include "document/prompter.h"
+#include "document/ranges.h"
 #include "export/export_outcome.h"
 #include "export/vrml_options.h"
 

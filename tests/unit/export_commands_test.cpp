@@ -10,6 +10,7 @@
 #include "export/export_fields.h"
 #include "export/pov_writer.h"
 #include "export/vrml_writer.h"
+#include "preview/camera.h"
 #include "resources/strings.h"
 #include "tests/unit/test_support.h"
 

@@ -14,7 +14,7 @@
 #include <thread>
 
 #include "export/sibling_link.h"
-#include "tests/sibling/stand_in_sibling.h"
+#include "tests/support/stand_in_sibling.h"
 #include "tests/unit/test_support.h"
 
 namespace orvanel::test {

@@ -12,7 +12,7 @@
 
 #include "export/transfer.h"
 #include "resources/strings.h"
-#include "tests/sibling/stand_in_sibling.h"
+#include "tests/support/stand_in_sibling.h"
 #include "tests/unit/test_support.h"
 
 namespace orvanel::test {

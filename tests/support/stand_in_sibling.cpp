@@ -1,4 +1,4 @@
-#include "tests/sibling/stand_in_sibling.h"
+#include "tests/support/stand_in_sibling.h"
 
 #include <cerrno>
 #include <cstring>
