@@ -1,11 +1,16 @@
 #include "app/document_commands.h"
 
+#include <wx/app.h>
 #include <wx/toplevel.h>
+#include <wx/utils.h>
 
 #include "app/settings_sheet.h"
 #include "editor/editor_view.h"
 #include "editor/photo_commands.h"
 #include "editor/photo_dialog.h"
+#include "export/export_commands.h"
+#include "export/transfer.h"
+#include "export/wx_export_dialogs.h"
 #include "preview/gl_view.h"
 #include "resources/wx_commands.h"
 
@@ -36,7 +41,15 @@ private:
 
 DocumentCommands::DocumentCommands(CTavrinEditorDoc& doc, CTavrinEditorView& editor,
                                    CGLView& preview, WindowState windowState)
-    : m_doc(doc), m_editor(editor), m_preview(preview), m_windowState(std::move(windowState)) {
+    : m_doc(doc),
+      m_editor(editor),
+      m_preview(preview),
+      m_windowState(std::move(windowState)),
+      m_sibling(SiblingLink::OfThisSession()),
+      m_siblingPresence([this] { return m_sibling.Find().has_value(); },
+                        // From the search's thread: the next idle update
+                        // asks again and gets the answer.
+                        [] { wxWakeUpIdle(); }) {
     for (const CommandRow& row : CommandTable()) {
         if (row.command == Command::None) continue;
         const Command command = row.command;
@@ -58,6 +71,26 @@ DocumentCommands::DocumentCommands(CTavrinEditorDoc& doc, CTavrinEditorView& edi
         ViewSettings views(m_editor, m_preview);
         WxSettingSheetRunner sheet(frame, m_doc.GetPrompter());
         RunSettingsFlow(m_doc, views, sheet);
+    });
+    Handle(Command::ExportPov, [this, frame] {
+        ViewSettings views(m_editor, m_preview);
+        WxSettingSheetRunner sheet(frame, m_doc.GetPrompter());
+        WxExportDialogs dialogs(frame, m_doc.GetPrompter());
+        RunPovExport(m_doc, dialogs, views, sheet);
+    });
+    Handle(Command::ExportVrml, [this, frame] {
+        WxExportDialogs dialogs(frame, m_doc.GetPrompter());
+        RunVrmlExport(m_doc, dialogs);
+    });
+    Handle(Command::ExportStl, [this, frame] {
+        WxExportDialogs dialogs(frame, m_doc.GetPrompter());
+        RunStlExport(m_doc, dialogs);
+    });
+    Handle(Command::Transfer, [this] {
+        // The sibling is told which window sent the profile; it waits here
+        // for the sibling's answer, as long as the link allows.
+        const wxBusyCursor busy;
+        TransferToSibling(m_doc, m_sibling, static_cast<std::uint64_t>(m_editor.GetId()));
     });
     Handle(Command::PhotoAdd, [this] {
         if (const auto path = ChoosePhotoFile(&m_editor)) AddPhoto(m_doc, *path, m_decoder, *this);
@@ -85,6 +118,7 @@ CommandContext DocumentCommands::Context() const {
     context.bShowGridPlane = m_preview.m_bShowGridPlane;
     context.bSmooth = m_preview.m_bSmooth;
     context.bRulerVisible = m_doc.m_pGoldenRuler && m_doc.m_pGoldenRuler->IsVisible();
+    context.bSiblingFound = m_siblingPresence.IsRunning();
     if (m_windowState) m_windowState(context);
     return context;
 }

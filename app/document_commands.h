@@ -12,6 +12,7 @@
 #include "document/commands.h"
 #include "document/document.h"
 #include "editor/wx_picture.h"
+#include "export/sibling_link.h"
 
 namespace orvanel {
 
@@ -50,6 +51,9 @@ private:
     WindowState m_windowState;
     std::map<Command, Handler> m_handlers;
     WxPictureDecoder m_decoder;
+    SiblingLink m_sibling;
+    // The Transfer rule's answer, which asking brings up to date.
+    mutable SiblingPresence m_siblingPresence;
 };
 
 }  // namespace orvanel

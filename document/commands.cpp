@@ -91,6 +91,7 @@ CommandState CommandRule(Command command, const CommandContext& c) {
         case Command::Settings:
         case Command::ExportPov:
         case Command::ExportVrml:
+        case Command::ExportStl:
         case Command::PhotoAdd:
         case Command::FileNew:
         case Command::FileOpen:

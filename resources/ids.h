@@ -24,6 +24,7 @@ enum class Command : int {
     Transfer = 32794,
     ExportPov = 32781,
     ExportVrml = 32782,
+    ExportStl = 32797,
     // Editing.
     Undo = 57643,
     Redo = 57644,

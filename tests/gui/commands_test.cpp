@@ -149,7 +149,7 @@ TEST_F(CommandsTest, ButtonsShowTheirPromptInTheStatusBar) {
 TEST_F(CommandsTest, CommandsStillToComeAreShownDisabled) {
     Start(Example("bowl.lum"));
     UpdateUi();
-    for (const Command command : {Command::Transfer, Command::GoldenRatio, Command::About}) {
+    for (const Command command : {Command::GoldenRatio, Command::About}) {
         EXPECT_FALSE(MenuEnabled(WxIdOf(command))) << CommandNumber(command);
     }
     EXPECT_TRUE(frame->EditBar()->GetToolEnabled(WxIdOf(Command::ToolPencil)));

@@ -2,6 +2,7 @@
 
 #include <wx/evtloop.h>
 #include <wx/menu.h>
+#include <wx/uiaction.h>
 #include <wx/utils.h>
 
 #include <chrono>
@@ -172,6 +173,32 @@ bool GuiTest::MenuChecked(int id) {
     wxMenuItem* item = frame->GetMenuBar()->FindItem(id);
     EXPECT_NE(item, nullptr) << id;
     return item != nullptr && item->IsChecked();
+}
+
+void GuiTest::ChooseFromMenus(std::string_view letters) {
+    int opened = 0;
+    const auto count = [&opened](wxMenuEvent& e) {
+        ++opened;
+        e.Skip();
+    };
+    frame->Bind(wxEVT_MENU_OPEN, count);
+    wxUIActionSimulator sim;
+    // Keys go to the window under the pointer: there is no window manager.
+    sim.MouseMove(frame->GetStatusBar()->GetScreenRect().GetPosition() + wxPoint(20, 8));
+    Pump();
+    for (std::size_t i = 0; i < letters.size(); ++i) {
+        if (i == 0) {
+            sim.Char(letters[0], wxMOD_ALT);
+        } else {
+            sim.Char(letters[i]);
+        }
+        if (i + 1 < letters.size()) {
+            const int menus = static_cast<int>(i) + 1;
+            EXPECT_TRUE(WaitFor([&opened, menus] { return opened >= menus; }))
+                << "no menu opened after " << letters.substr(0, i + 1);
+        }
+    }
+    frame->Unbind(wxEVT_MENU_OPEN, count);
 }
 
 }  // namespace orvanel::gui

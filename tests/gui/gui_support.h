@@ -84,6 +84,10 @@ protected:
     void UpdateUi();
     bool MenuEnabled(int id);
     bool MenuChecked(int id);
+    // Runs a menu command from the keyboard as a user does: Alt with the
+    // menu's letter, then the letters of the submenus and of the item, each
+    // once its menu is open. The command runs as the events are handled.
+    void ChooseFromMenus(std::string_view letters);
     CMainFrame* frame = nullptr;
 };
 
