@@ -60,7 +60,6 @@ inline constexpr std::string_view kReplaceFile = "%1 already exists.\nDo you wan
 inline constexpr std::string_view kTooManyTriangles =
     "The surface has more triangles than a binary STL file can count.";
 
-
 // The transfer to the sibling program.
 inline constexpr std::string_view kTransferFailed =
     "Failed.  Please make sure that a Kestavin application is running.";
