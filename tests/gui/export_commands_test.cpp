@@ -254,7 +254,9 @@ TEST_F(ExportFlowTest, CancelAtEachStepWritesNothing) {
         EXPECT_EQ(shown(), expected);
         EXPECT_TRUE(std::filesystem::is_empty(gui));
         // The object is named as soon as the file is chosen.
-        if (c.second == Sheet && !c.bCancelSave) EXPECT_EQ(doc.m_strObjectName, "vase");
+        if (c.second == Sheet && !c.bCancelSave) {
+            EXPECT_EQ(doc.m_strObjectName, "vase");
+        }
     }
     EXPECT_EQ(doc.m_nEditorSteps, editorSteps);
     EXPECT_TRUE(App().prompter.Texts().empty());
