@@ -81,7 +81,11 @@ private:
     Vec3 Vertex(int r, int j) const {
         const ProfileSample& s = m_samples[static_cast<std::size_t>(r)];
         const std::size_t col = static_cast<std::size_t>(j);
-        return {s.x * m_angles.cos[col], s.x * m_angles.sin[col], Height(s)};
+        // A point on the axis is one corner of every triangle around it;
+        // the products' zeros would carry the signs of cos and sin, and
+        // readers that match corners by their bytes would find four corners
+        // and an open edge between each two. Adding zero makes -0 into 0.
+        return {s.x * m_angles.cos[col] + 0.0f, s.x * m_angles.sin[col] + 0.0f, Height(s)};
     }
 
     template <class Emit>

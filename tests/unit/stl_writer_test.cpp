@@ -2,6 +2,7 @@
 // degenerate, z up in millimetres, binary and text alike.
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
 #include <cstring>
 #include <map>
@@ -19,7 +20,11 @@ namespace {
 
 struct P3 {
     float x, y, z;
-    auto Key() const { return std::tuple(x, y, z); }
+    // Readers match corners by their bytes: 0 and -0 are two corners.
+    auto Key() const {
+        return std::tuple(std::bit_cast<std::uint32_t>(x), std::bit_cast<std::uint32_t>(y),
+                          std::bit_cast<std::uint32_t>(z));
+    }
 };
 struct Tri {
     P3 n, v[3];
@@ -64,8 +69,7 @@ struct Checked {
 
 Checked Check(const std::vector<Tri>& tris) {
     Checked c;
-    std::map<std::pair<std::tuple<float, float, float>, std::tuple<float, float, float>>, int>
-        edges;
+    std::map<std::pair<decltype(P3{}.Key()), decltype(P3{}.Key())>, int> edges;
     for (const Tri& t : tris) {
         for (int i = 0; i < 3; ++i) {
             const P3& a = t.v[i];
