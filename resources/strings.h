@@ -70,4 +70,10 @@ inline constexpr std::string_view kVrmlLeftOfAxis =
 inline constexpr std::string_view kTooManyTriangles =
     "The surface has more triangles than a binary STL file can count.";
 
+// The About box's link.
+inline constexpr std::string_view kUnableToOpenHyperlink = "Unable to open hyperlink:\n\n";
+inline constexpr std::string_view kNoBrowserForLinks =
+    "There is no application associated\nwith web addresses.";
+inline constexpr std::string_view kBrowserDidNotStart = "The web browser could not be started.";
+
 }  // namespace orvanel::text

@@ -1,0 +1,44 @@
+#include "resources/svg_art.h"
+
+#include <wx/bmpbndl.h>
+#include <wx/image.h>
+
+#include <string_view>
+
+#include "resources/embedded_art.h"
+
+namespace orvanel {
+
+namespace {
+
+wxBitmap ArtBitmap(std::string_view fileName, const wxSize& size) {
+    const std::span<const unsigned char> bytes = EmbeddedArt(fileName);
+    if (bytes.empty()) return wxBitmap();
+    return wxBitmapBundle::FromSVG(bytes.data(), bytes.size(), size).GetBitmap(size);
+}
+
+}  // namespace
+
+wxBitmap MakeSplashBitmap() {
+    // Opaque, as the picture has always been: 24 bits a pixel.
+    const wxBitmap art = ArtBitmap("splash.svg", wxSize(kSplashWidth, kSplashHeight));
+    if (!art.IsOk()) return art;
+    wxImage image = art.ConvertToImage();
+    image.ClearAlpha();
+    return wxBitmap(image, 24);
+}
+
+wxBitmap MakeAboutBitmap() {
+    return ArtBitmap("about.svg", wxSize(kAboutPictureWidth, kAboutPictureHeight));
+}
+
+wxCursor MakeLinkCursor() {
+    const wxBitmap art = ArtBitmap("link_cursor.svg", wxSize(32, 32));
+    if (!art.IsOk()) return wxCursor(wxCURSOR_HAND);
+    wxImage image = art.ConvertToImage();
+    image.SetOption(wxIMAGE_OPTION_CUR_HOTSPOT_X, 9);
+    image.SetOption(wxIMAGE_OPTION_CUR_HOTSPOT_Y, 1);
+    return wxCursor(image);
+}
+
+}  // namespace orvanel

@@ -1,0 +1,22 @@
+// The pictures drawn as SVG (resources/art) as bitmaps and cursors: the
+// splash picture, the About box's picture and the pointing hand over a link.
+#pragma once
+
+#include <wx/bitmap.h>
+#include <wx/cursor.h>
+
+namespace orvanel {
+
+inline constexpr int kSplashWidth = 334;
+inline constexpr int kSplashHeight = 402;
+inline constexpr int kAboutPictureWidth = 287;
+inline constexpr int kAboutPictureHeight = 81;
+
+// An invalid bitmap when the picture cannot be made.
+wxBitmap MakeSplashBitmap();
+wxBitmap MakeAboutBitmap();
+// The hand with its finger on the hot spot; the standard hand when the
+// picture cannot be made.
+wxCursor MakeLinkCursor();
+
+}  // namespace orvanel
