@@ -40,28 +40,32 @@ CSplashScreen* CSplashScreen::Create(unsigned showTime) {
 
 CSplashScreen::CSplashScreen(const wxBitmap& picture, unsigned showTime)
     : wxFrame(nullptr, wxID_ANY, wxString(), wxDefaultPosition, picture.GetSize(),
-              wxFRAME_NO_TASKBAR | wxSTAY_ON_TOP | wxFRAME_TOOL_WINDOW | wxBORDER_NONE),
+              wxFRAME_NO_TASKBAR | wxSTAY_ON_TOP | wxFRAME_TOOL_WINDOW | wxBORDER_NONE |
+                  wxRESIZE_BORDER),
       m_bitmap(picture),
       m_timer(this) {
-    SetBackgroundStyle(wxBG_STYLE_PAINT);
-    SetClientSize(picture.GetSize());
-    Bind(wxEVT_PAINT, &CSplashScreen::OnPaint, this);
-    Bind(wxEVT_TIMER, [this](wxTimerEvent&) { CloseSplash(); });
+    auto* canvas = new wxWindow(this, wxID_ANY, wxPoint(0, 0), picture.GetSize());
+    canvas->SetBackgroundStyle(wxBG_STYLE_PAINT);
+    canvas->Bind(wxEVT_PAINT, [this, canvas](wxPaintEvent&) {
+        wxPaintDC dc(canvas);
+        dc.DrawBitmap(m_bitmap, 0, 0);
+    });
     // Handled here and not skipped: the press goes no further.
     for (const auto type : {wxEVT_LEFT_DOWN, wxEVT_RIGHT_DOWN, wxEVT_MIDDLE_DOWN, wxEVT_LEFT_DCLICK,
                             wxEVT_RIGHT_DCLICK, wxEVT_MIDDLE_DCLICK}) {
-        Bind(type, [this](wxMouseEvent&) { CloseSplash(); });
+        canvas->Bind(type, [this](wxMouseEvent&) { CloseSplash(); });
     }
+    // Sizable for the toolkit, but held at the picture's size: a window of
+    // fixed size without a frame shrinks to nothing where no window manager
+    // sizes it.
+    SetSizeHints(picture.GetSize(), picture.GetSize());
+    SetClientSize(picture.GetSize());
+    Bind(wxEVT_TIMER, [this](wxTimerEvent&) { CloseSplash(); });
     Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent&) { CloseSplash(); });
     CentreOnScreen();
     Show();
     Update();
     m_timer.StartOnce(static_cast<int>(showTime));
-}
-
-void CSplashScreen::OnPaint(wxPaintEvent&) {
-    wxPaintDC dc(this);
-    dc.DrawBitmap(m_bitmap, 0, 0);
 }
 
 void CSplashScreen::CloseSplash() {

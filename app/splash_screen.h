@@ -25,7 +25,6 @@ public:
 
 private:
     CSplashScreen(const wxBitmap& picture, unsigned showTime);
-    void OnPaint(wxPaintEvent& event);
     void CloseSplash();
 
     wxBitmap m_bitmap;

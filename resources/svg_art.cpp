@@ -1,7 +1,6 @@
 #include "resources/svg_art.h"
 
 #include <wx/bmpbndl.h>
-#include <wx/image.h>
 
 #include <string_view>
 
@@ -32,13 +31,18 @@ wxBitmap MakeAboutBitmap() {
     return ArtBitmap("about.svg", wxSize(kAboutPictureWidth, kAboutPictureHeight));
 }
 
-wxCursor MakeLinkCursor() {
+wxImage MakeLinkCursorImage() {
     const wxBitmap art = ArtBitmap("link_cursor.svg", wxSize(32, 32));
-    if (!art.IsOk()) return wxCursor(wxCURSOR_HAND);
+    if (!art.IsOk()) return wxImage();
     wxImage image = art.ConvertToImage();
     image.SetOption(wxIMAGE_OPTION_CUR_HOTSPOT_X, 9);
     image.SetOption(wxIMAGE_OPTION_CUR_HOTSPOT_Y, 1);
-    return wxCursor(image);
+    return image;
+}
+
+wxCursor MakeLinkCursor() {
+    const wxImage image = MakeLinkCursorImage();
+    return image.IsOk() ? wxCursor(image) : wxCursor(wxCURSOR_HAND);
 }
 
 }  // namespace orvanel

@@ -4,6 +4,7 @@
 
 #include <wx/bitmap.h>
 #include <wx/cursor.h>
+#include <wx/image.h>
 
 namespace orvanel {
 
@@ -15,8 +16,10 @@ inline constexpr int kAboutPictureHeight = 81;
 // An invalid bitmap when the picture cannot be made.
 wxBitmap MakeSplashBitmap();
 wxBitmap MakeAboutBitmap();
-// The hand with its finger on the hot spot; the standard hand when the
-// picture cannot be made.
+// The pointing hand, 32 x 32, its hot spot at the finger's tip: in the
+// image's cursor options, and the standard hand when the picture cannot be
+// made.
+wxImage MakeLinkCursorImage();
 wxCursor MakeLinkCursor();
 
 }  // namespace orvanel
