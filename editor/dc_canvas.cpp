@@ -1,6 +1,10 @@
 #include "editor/dc_canvas.h"
 
+#include <wx/dcgraph.h>
 #include <wx/graphics.h>
+#include <wx/image.h>
+
+#include <algorithm>
 
 namespace orvanel {
 
@@ -142,6 +146,24 @@ void RulerDcCanvas::TextOut(int x, int y, std::string_view text, const RulerFont
     m_dc.SetBackgroundMode(previousMode);
     m_dc.SetTextForeground(previousColour);
     m_dc.SetFont(previousFont);
+}
+
+wxBitmap MakeRulerPicture(CGoldenRuler& ruler) {
+    const IntRect w = ruler.WindowRect();
+    const IntRect c = ruler.ClientRect();
+    const int width = w.right - w.left, height = w.bottom - w.top;
+    if (width <= 0 || height <= 0) return wxBitmap();
+    wxImage image(width, height);
+    image.InitAlpha();
+    std::fill_n(image.GetAlpha(), static_cast<std::size_t>(width) * height, 0);
+    {
+        wxGCDC dc(wxGraphicsContext::Create(image));
+        DcCanvas::UseSharpEdges(dc);
+        dc.SetDeviceOrigin(c.left - w.left, c.top - w.top);
+        RulerDcCanvas canvas(dc);
+        ruler.Paint(canvas);
+    }
+    return wxBitmap(image);
 }
 
 }  // namespace orvanel

@@ -2,6 +2,7 @@
 // printer page or a print preview.
 #pragma once
 
+#include <wx/bitmap.h>
 #include <wx/dc.h>
 
 #include <vector>
@@ -70,5 +71,10 @@ private:
     wxDC& m_dc;
     DcCanvas m_canvas;
 };
+
+// The ruler's frame, cuts and Phi button on a see-through bitmap the size of
+// its window, drawn without smoothing as the editor's picture is. Invalid
+// for a window without area.
+wxBitmap MakeRulerPicture(CGoldenRuler& ruler);
 
 }  // namespace orvanel

@@ -371,17 +371,14 @@ void CTavrinEditorView::PaintRuler(wxDC& dc, const wxPoint& origin) {
     CGoldenRuler* ruler = ShownRuler();
     if (ruler == nullptr) return;
     const IntRect w = EditorToClient(ruler->WindowRect(), {origin.x, origin.y});
-    const IntRect c = EditorToClient(ruler->ClientRect(), {origin.x, origin.y});
     const wxRect window(w.left, w.top, w.right - w.left, w.bottom - w.top);
     if (!window.Intersects(GetUpdateRegion().GetBox())) return;
-    wxDCClipper clip(dc, window);
-    DcCanvas::UseSharpEdges(dc);
-    dc.SetDeviceOrigin(c.left, c.top);
-    {
-        RulerDcCanvas canvas(dc);
-        ruler->Paint(canvas);
+    if (!m_rulerPicture.IsOk() || m_rulerPicture.GetSize() != window.GetSize() ||
+        m_bRulerPictureFlipped != ruler->m_bFlip) {
+        m_rulerPicture = MakeRulerPicture(*ruler);
+        m_bRulerPictureFlipped = ruler->m_bFlip;
     }
-    dc.SetDeviceOrigin(0, 0);
+    if (m_rulerPicture.IsOk()) dc.DrawBitmap(m_rulerPicture, window.GetPosition(), true);
 }
 
 // --- input

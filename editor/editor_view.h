@@ -127,6 +127,9 @@ private:
     // shown its new place yet.
     std::optional<RulerDrag> m_rulerDrag;
     bool m_bRulerPending = false;
+    // The ruler's picture, made again only when its size or its cuts change.
+    wxBitmap m_rulerPicture;
+    bool m_bRulerPictureFlipped = false;
     // Until the user scrolls, the view stays at the bottom-left corner while
     // the window takes its size.
     bool m_bAtInitialPosition = false;
