@@ -145,6 +145,10 @@ TEST_F(GoldenRulerTest, ShownItCutsTheEditorAndThePreviewAndHiddenItIsGone) {
     EXPECT_GT(InPreview(shot, kGreen).first, 20);
     EXPECT_GT(InPreview(shot, k3DPlain).first, InPreview(before, k3DPlain).first + 50);
     EXPECT_GT(InPreview(shot, k3DDivision).first, InPreview(before, k3DDivision).first + 50);
+    // And so does the 3D print.
+    const std::optional<wxImage> printed = frame->PreviewView()->RenderImage(wxSize(600, 400));
+    ASSERT_TRUE(printed.has_value());
+    EXPECT_GT(CountNear(*printed, {300, 200}, 300, kGreen, 8), 20);
 
     ToggleRuler();
     EXPECT_FALSE(Ruler().IsVisible());
