@@ -177,7 +177,6 @@ void CGoldenRuler::Paint(RulerCanvas& canvas) {
     // The gaps of the dotted lines take the white background of a new
     // paint context.
     canvas.SetBackgroundColour(0xFFFFFF);
-    canvas.SelectPen(kThickBlackPen);
     m_pCanvas = &canvas;
     DrawGoldenRect({1.0, height - 2.0, width - 2.0, 1.0}, 0, 0);
     m_pCanvas = nullptr;

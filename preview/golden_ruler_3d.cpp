@@ -23,19 +23,17 @@ void C3DGoldenRuler::SetExtents(double xmin, double xmax, double ymin, double ym
 void C3DGoldenRuler::BuildList(RulerLineSink& sink) {
     sink.BeginList(m_nList);
     m_pSink = &sink;
-    m_b3D = true;
     m_nPlane = 1;
     DrawGoldenRect({m_dZMin, m_dZMax, m_dXMax, m_dXMin}, 0, 0);
     m_nPlane = 2;
     DrawGoldenRect({m_dYMin, m_dYMax, m_dXMax, m_dXMin}, 0, 0);
-    m_b3D = false;
     m_pSink = nullptr;
     sink.EndList();
 }
 
 void C3DGoldenRuler::DrawLine(double x1, double y1, double x2, double y2, int nDepth,
                               bool bDivision, bool bPlain) {
-    if (!m_b3D) {
+    if (m_pSink == nullptr) {
         CGoldenRuler::DrawLine(x1, y1, x2, y2, nDepth, bDivision, bPlain);
         return;
     }

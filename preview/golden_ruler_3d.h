@@ -40,7 +40,7 @@ public:
 
 private:
     CTavrinEditorDoc* m_pDoc;
-    bool m_b3D = false;  // BuildList runs: lines go to m_pSink
+    // Set while BuildList runs: DrawLine's lines go there, not on a canvas.
     RulerLineSink* m_pSink = nullptr;
     double m_dXMin = 0, m_dXMax = 0, m_dYMin = 0, m_dYMax = 0, m_dZMin = 0, m_dZMax = 0;
     int m_nPlane = 0;  // 1: the faces perpendicular to y; 2: those perpendicular to z
