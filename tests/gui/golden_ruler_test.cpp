@@ -1,6 +1,7 @@
 // The golden ruler in the real program: drawn into the editor's picture and
 // around the preview's object, mirrored by its Phi button, moved and sized by
 // its frame, and letting every other click through to the editor.
+#include <wx/menu.h>
 #include <wx/statusbr.h>
 #include <wx/uiaction.h>
 
@@ -191,6 +192,42 @@ TEST_F(GoldenRulerTest, APencilClickInsideTheRulerAddsAPointThere) {
     ASSERT_TRUE(WaitFor([&] { return Doc().GetPointCount() == points + 1; }));
     EXPECT_EQ(Doc().GetTail()->x, at.x);
     EXPECT_EQ(Doc().GetTail()->y, at.y);
+}
+
+TEST_F(GoldenRulerTest, RightClicksAndDoubleClicksInsideReachTheEditorAndOnTheFrameNothing) {
+    Start(Example("bowl.lum"));
+    ToggleRuler();
+    std::vector<std::string> menus;
+    frame->Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent& e) {
+        e.Skip();
+        if (!e.IsPopup() || e.GetMenu() == nullptr) return;
+        menus.push_back(e.GetMenu()->FindItemByPosition(0)->GetItemLabel().utf8_string());
+        sim.Char(WXK_ESCAPE);
+    });
+    // Over a point inside the ruler: the editor's menu for that point.
+    const ProfilePoint* point = Doc().GetHead()->Next()->Next()->Next()->Next();
+    ASSERT_EQ(Ruler().HitTest({point->x, point->y}), RulerPart::Client);
+    sim.MouseMove(ScreenOf({point->x, point->y}));
+    Pump();
+    sim.MouseClick(wxMOUSE_BTN_RIGHT);
+    ASSERT_TRUE(WaitFor([&] { return menus.size() == 1; }));
+    EXPECT_EQ(menus[0], "Anchor Point");
+    Pump();
+    // On the caption: none.
+    const IntRect client = Ruler().ClientRect();
+    sim.MouseMove(ScreenOf({client.right - 40, client.top - 9}));
+    Pump();
+    sim.MouseClick(wxMOUSE_BTN_RIGHT);
+    Pump();
+    EXPECT_EQ(menus.size(), 1u);
+
+    // A double click of the Pencil inside: two presses, two points.
+    const int points = Doc().GetPointCount();
+    const IntPoint at{client.right / 3, (client.top + client.bottom) / 2 + 11};
+    sim.MouseMove(ScreenOf(at));
+    Pump();
+    sim.MouseDblClick();
+    EXPECT_TRUE(WaitFor([&] { return Doc().GetPointCount() == points + 2; }));
 }
 
 TEST_F(GoldenRulerTest, TheFrameMovesAndSizesAsAWindowsDoesShowingTheEditorBeneath) {
