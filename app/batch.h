@@ -8,13 +8,20 @@
 //           [--hole-radius N] [--flip-normals] [--shininess F] [--transparency F]
 //           [--diffuse RRGGBB] [--emissive RRGGBB] [--specular RRGGBB]
 //   orvanel --export-stl OUT PROFILE.lum [--sections N] [--steps N] [--ascii]
+//
+// Every export also takes --force, which replaces an OUT marked read-only.
+// An OUT that is the profile itself is refused, under any name.
 #pragma once
 
 #include <ostream>
+#include <string_view>
 
 #include "document/settings_store.h"
 
 namespace orvanel {
+
+// The usage: the window's form and every batch command with its options.
+std::string_view UsageText();
 
 // Whether the command line asks for the batch mode rather than the window.
 bool IsBatchCommand(int argc, const char* const* argv);

@@ -8,7 +8,7 @@
 
 namespace orvanel {
 
-const char* const kProfileFileFilter = "Orvanel profiles (*.lum)|*.lum|All files (*)|*";
+const char* const kProfileFileFilter = "Orvanel Files (*.lum)|*.lum|All Files (*.*)|*";
 
 namespace {
 wxString Wx(std::string_view s) { return wxString::FromUTF8(s.data(), s.size()); }
@@ -27,6 +27,12 @@ void WxPrompter::ShowMessage(std::string_view text, MessageIcon icon, std::strin
             break;
     }
     wxMessageBox(Wx(text), Wx(caption), style, m_pParent);
+}
+
+void WxPrompter::ShowError(std::string_view text, std::string_view reason) {
+    wxMessageDialog box(m_pParent, Wx(text), Wx(text::kAppName), wxOK | wxICON_EXCLAMATION);
+    box.SetExtendedMessage(Wx(reason));
+    box.ShowModal();
 }
 
 bool WxPrompter::AskYesNo(std::string_view text) {

@@ -18,12 +18,12 @@
 #include "editor/golden_ruler.h"
 #include "editor/live_dc_canvas.h"
 #include "resources/ids.h"
+#include "tests/support/test_doubles.h"
 
 namespace orvanel {
 namespace {
 
 using bench::ForwardingView;
-using bench::NullOwner;
 
 constexpr int kWindow = 600;  // the editor window, square
 
@@ -72,7 +72,7 @@ struct Editor {
     MemorySettingsStore settings;
     RecordingPrompter prompter;
     std::unique_ptr<CTavrinEditorDoc> doc = std::make_unique<CTavrinEditorDoc>(settings, prompter);
-    NullOwner owner;
+    NullToolsOwner owner;
     ForwardingView view;
     EditTools tools{*doc, owner};
     wxBitmap frame;

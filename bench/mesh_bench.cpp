@@ -8,6 +8,7 @@
 #include "bench/bench_profiles.h"
 #include "editor/curve.h"
 #include "preview/mesh.h"
+#include "tests/support/test_doubles.h"
 
 namespace orvanel::bench {
 namespace {

@@ -9,20 +9,30 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace orvanel {
 
-// The operating system refused a file operation.
+// The operating system refused a file operation, or the program refused it
+// for a reason of its own.
 class CFileException : public std::runtime_error {
 public:
-    CFileException(const std::string& what, int osError)
-        : std::runtime_error(what), m_nOsError(osError) {}
+    // `reason` is what the user is told; without one, the system's words for osError.
+    CFileException(const std::string& what, int osError, std::string reason = {})
+        : std::runtime_error(what), m_nOsError(osError), m_strReason(std::move(reason)) {}
     int OsError() const { return m_nOsError; }
+    // Why, as the user reads it: "No space left on device", "Is a named pipe".
+    std::string Reason() const;
 
 private:
     int m_nOsError;
+    std::string m_strReason;
 };
+
+// What a file that is not a regular one is, in the system's manner of speaking
+// ("Is a directory"), for refusals of it.
+std::string SpecialFileReason(unsigned mode);
 
 // The bytes do not hold what the archive expects.
 class CArchiveException : public std::runtime_error {
@@ -57,6 +67,13 @@ public:
     std::uint64_t GetPosition() const override { return m_nPosition; }
 
     void SeekToBegin() { m_nPosition = 0; }
+    // Room for this many bytes without growing; the length stays.
+    void Reserve(std::size_t bytes) { m_data.reserve(bytes); }
+    // Empty again, keeping the memory for the next bytes.
+    void Clear() {
+        m_data.clear();
+        m_nPosition = 0;
+    }
     const std::vector<std::uint8_t>& Bytes() const { return m_data; }
 
 private:
@@ -65,10 +82,11 @@ private:
     std::size_t m_nGrowBytes = 4096;
 };
 
-// A file on disk opened for reading, through a plain descriptor.
+// A regular file on disk opened for reading, through a plain descriptor.
 class CDiskFile final : public CFile {
 public:
-    // Throws CFileException when the file cannot be opened.
+    // Throws CFileException when the file cannot be opened or is no regular
+    // file: a pipe or a device is refused at once instead of waited on.
     explicit CDiskFile(const std::filesystem::path& path);
     ~CDiskFile() override;
     CDiskFile(const CDiskFile&) = delete;
@@ -104,6 +122,8 @@ public:
     void WriteUInt32(std::uint32_t v);
     void WriteInt32(std::int32_t v) { WriteUInt32(static_cast<std::uint32_t>(v)); }
     void WriteUInt64(std::uint64_t v);
+    // n values at once, each as WriteInt32 writes it.
+    void WriteInt32s(const std::int32_t* values, std::size_t n);
     // The shortest length prefix that holds the length, then the characters.
     void WriteString(std::string_view s);
 
@@ -114,6 +134,8 @@ public:
     std::uint32_t ReadUInt32();
     std::int32_t ReadInt32() { return static_cast<std::int32_t>(ReadUInt32()); }
     std::uint64_t ReadUInt64();
+    // n values at once, each as ReadInt32 reads it; throws like Read.
+    void ReadInt32s(std::int32_t* values, std::size_t n);
     // Accepts every length-prefix form, the UTF-16 one included, whose
     // characters come back converted to UTF-8.
     std::string ReadString();

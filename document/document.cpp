@@ -4,7 +4,6 @@
 #include <climits>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 
 #include "document/safe_file.h"
 #include "editor/curve.h"
@@ -54,12 +53,12 @@ void CTavrinEditorDoc::ReadStoredSettings() {
     using namespace settings_keys;
     m_bPropMapping = m_settings.GetInt(kSection, kPropMapping, 1) != 0;
     m_nProportionalFactor = GetIntInRange(m_settings, kSection, kProportionalFactor, 1, 1, INT_MAX);
-    m_nEditorSteps = GetIntInRange(m_settings, kSection, kEditorSteps, 10, 1, kMaxEditorSteps);
-    m_nPreviewSteps = GetIntInRange(m_settings, kSection, kPreviewSteps, 5, 1, 40);
-    m_nSections = GetIntInRange(m_settings, kSection, kSections, 24, 3, 200);
+    m_nEditorSteps = GetIntInRange(m_settings, kSection, kEditorSteps, 10, kEditorStepsRange);
+    m_nPreviewSteps = GetIntInRange(m_settings, kSection, kPreviewSteps, 5, kPreviewStepsRange);
+    m_nSections = GetIntInRange(m_settings, kSection, kSections, 24, kSectionsRange);
     const float height =
         ExtrusionHeightFromStored(m_settings.GetInt(kSection, kExtrusionHeight, 50000));
-    m_fExtrusionHeight = height >= 0.001f && height <= 20.0f ? height : 0.5f;
+    m_fExtrusionHeight = kExtrusionHeightRange.Contains(height) ? height : 0.5f;
 }
 
 void CTavrinEditorDoc::WriteStoredSettings() {
@@ -364,8 +363,7 @@ bool CTavrinEditorDoc::OnOpenDocument(const std::filesystem::path& path) {
             if (!Serialize(ar)) return false;
         }
     } catch (const CFileException& e) {
-        m_prompter.ShowMessage("Cannot open the file " + path.string() + ".\n" +
-                               std::strerror(e.OsError()));
+        m_prompter.ShowMessage("Cannot open the file " + path.string() + ".\n" + e.Reason());
         return false;
     }
     SetPathName(path);
@@ -378,15 +376,15 @@ bool CTavrinEditorDoc::OnOpenDocument(const std::filesystem::path& path) {
 bool CTavrinEditorDoc::OnSaveDocument(const std::filesystem::path& path) {
     const bool wasModified = m_bModified;
     try {
-        CSafeFileWriter file(path);
+        CSafeFileWriter file(path, {{}, m_bOverwriteReadOnly});
         CArchive ar(file, CArchive::Mode::store);
         if (!Serialize(ar)) {
             m_bModified = wasModified;
             return false;
         }
         file.Commit();
-    } catch (const CFileException&) {
-        m_prompter.ShowMessage(text::kErrorSaving);
+    } catch (const CFileException& e) {
+        m_prompter.ShowError(text::kErrorSaving, e.Reason());
         m_bModified = wasModified;
         return false;
     }
@@ -402,22 +400,17 @@ void CTavrinEditorDoc::StoreTo(CArchive& ar) const {
     ar.WriteInt32(m_nEditorSteps);
     ar.WriteInt32(m_bFlipNormals ? 1 : 0);
     for (const ProfilePoint* p = m_pHead.get(); p != nullptr; p = p->Next()) {
-        ar.WriteInt32(p->x);
-        ar.WriteInt32(p->y);
-        ar.WriteInt32(p->bSelected ? 1 : 0);
-        ar.WriteInt32(p->bAnchor ? 1 : 0);
+        const std::int32_t record[4] = {p->x, p->y, p->bSelected ? 1 : 0, p->bAnchor ? 1 : 0};
+        ar.WriteInt32s(record, 4);
     }
     ar.Flush();
 }
 
-void CTavrinEditorDoc::Adopt(const ProfileData& data) {
+void CTavrinEditorDoc::Adopt(ProfileData data) {
     DeleteContents();
-    for (const PointRecord& r : data.points) {
-        auto p = std::make_unique<ProfilePoint>(r.x, r.y);
-        p->bSelected = r.bSelected;
-        p->bAnchor = r.bAnchor;
-        LinkAfterTail(std::move(p));
-    }
+    m_pHead = std::move(data.pHead);
+    m_pTail = data.pTail;
+    m_nPoints = data.nPoints;
     m_bClosed = data.bClosed;
     if (data.editorSteps) m_nEditorSteps = *data.editorSteps;
     if (data.flipNormals) m_bFlipNormals = *data.flipNormals;
@@ -427,8 +420,8 @@ bool CTavrinEditorDoc::Serialize(CArchive& ar) {
     if (ar.IsStoring()) {
         try {
             StoreTo(ar);
-        } catch (const CFileException&) {
-            m_prompter.ShowMessage(text::kErrorSaving);
+        } catch (const CFileException& e) {
+            m_prompter.ShowError(text::kErrorSaving, e.Reason());
             return false;
         }
         SetModifiedFlag(false);
@@ -466,7 +459,7 @@ long long CTavrinEditorDoc::PolygonCount() const {
 std::optional<MeshExtents> CTavrinEditorDoc::BuildPreviewList(MeshSink& sink,
                                                               bool* pbClosedSurface) {
     if (pbClosedSurface != nullptr) *pbClosedSurface = m_bClosed;
-    if (!m_bClosed && m_nPoints <= 3) {
+    if (!HasCurveSegments(m_nPoints, m_bClosed)) {
         sink.BeginList();
         sink.EndList();
         return std::nullopt;

@@ -13,6 +13,7 @@
 #include "document/profile_format.h"
 #include "document/profile_point.h"
 #include "document/prompter.h"
+#include "document/safe_file.h"
 #include "document/settings_store.h"
 #include "document/undo.h"
 #include "document/views.h"
@@ -147,6 +148,10 @@ public:
     std::string m_strObjectName = "untitled";
     bool m_bPropMapping = false;
     int m_nProportionalFactor = 1;
+    // Saves and exports replace a file marked read-only all the same.
+    bool m_bOverwriteReadOnly = false;
+    // What an export of this document may write over: never its own file.
+    SaveRules ExportRules() const { return {m_strPathName, m_bOverwriteReadOnly}; }
 
     Prompter& GetPrompter() const { return m_prompter; }
 
@@ -155,7 +160,7 @@ private:
     ProfilePoint* Mutable(const ProfilePoint* p) const { return const_cast<ProfilePoint*>(p); }
     void DeletePoint(ProfilePoint* p);
     void LinkAfterTail(std::unique_ptr<ProfilePoint> p);
-    void Adopt(const ProfileData& data);
+    void Adopt(ProfileData data);
     void StoreTo(CArchive& ar) const;
     void ReadStoredSettings();
     void WriteStoredSettings();

@@ -4,7 +4,8 @@
 #include <climits>
 #include <new>
 
-#include "editor/photo_layout.h"
+#include "document/commands.h"
+#include "editor/photo_placement.h"
 #include "resources/ids.h"
 #include "resources/strings.h"
 
@@ -93,7 +94,7 @@ std::string CoordinatesText(IntPoint p) {
 }
 
 int ScrolledPosition(int position, ScrollCode code, int clientExtent) {
-    const int last = std::max(0, kScrollAreaSize - std::max(clientExtent, 0));
+    const int last = std::max(0, kEditorExtent - std::max(clientExtent, 0));
     long long target = position;
     switch (code) {
         case ScrollCode::LineUp:
@@ -411,40 +412,38 @@ void EditTools::OnKeyDown(EditorKey key, bool shift) {
 
 // --- context menu
 
+namespace {
+
+MenuCheck CheckOf(bool checked) { return checked ? MenuCheck::Checked : MenuCheck::Unchecked; }
+
+}  // namespace
+
 ContextMenu EditTools::OnContextMenu(IntPoint screen, IntPoint clientOrigin, IntPoint scroll) {
+    const CommandContext context = CommandContextOf(m_doc, *this);
     ContextMenu menu;
     if (screen == IntPoint{-1, -1}) {
         screen = {Saturate(static_cast<long long>(clientOrigin.x) + 5),
                   Saturate(static_cast<long long>(clientOrigin.y) + 5)};
     }
     menu.screen = screen;
-    if (m_nTool == id::kToolIdDragPhoto && m_doc.IsPhotoLoaded()) {
-        menu.menuId = id::kMenuPhotoPopup;
-        menu.items = {{Command::PhotoProperties, text::kMenuPhotoProperties},
-                      {Command::PhotoAdd, text::kMenuReplacePhoto},
-                      {Command::PhotoRemove, text::kMenuRemovePhoto},
-                      {Command::PhotoHide, text::kMenuHidePhoto}};
-    } else {
-        menu.menuId = id::kMenuEditorPopup;
-        menu.items = {{Command::OpenCloseProfile, text::kMenuCloseSpline},
-                      {std::nullopt, {}},
-                      {Command::Copy, text::kMenuCopy},
-                      {std::nullopt, {}},
-                      {Command::SelectAll, text::kMenuSelectAll},
-                      {Command::Deselect, text::kMenuSelectNone},
-                      {std::nullopt, {}},
-                      {Command::FileNew, text::kMenuNew},
-                      {Command::FileOpen, text::kMenuOpen},
-                      {Command::FileSave, text::kMenuSave}};
+    const bool photo = m_nTool == id::kToolIdDragPhoto && m_doc.IsPhotoLoaded();
+    menu.menuId = photo ? id::kMenuPhotoPopup : id::kMenuEditorPopup;
+    menu.items = PopupItems(photo ? Popup::Photo : Popup::Editor);
+    // The table makes an item a check item; its rule sets the mark.
+    for (MenuItem& item : menu.items) {
+        if (item.command && item.check != MenuCheck::None)
+            item.check = CheckOf(CommandRule(*item.command, context).checked);
     }
     const IntPoint client = {Saturate(static_cast<long long>(screen.x) - clientOrigin.x),
                              Saturate(static_cast<long long>(screen.y) - clientOrigin.y)};
     const IntPoint at = ClientToEditor(client, scroll);  // not snapped
     if (const ProfilePoint* point = m_doc.HitTestMenuPoint(at.x, at.y)) {
-        menu.items.insert(menu.items.begin(),
-                          {{Command::AnchorMenuPoint, text::kMenuAnchorPoint, point->bAnchor},
-                           {Command::DeleteMenuPoint, text::kMenuDeleteNode},
-                           {std::nullopt, {}}});
+        std::vector<MenuItem> top = PopupItems(Popup::Point);
+        for (MenuItem& item : top) {
+            if (item.command == Command::AnchorMenuPoint) item.check = CheckOf(point->bAnchor);
+        }
+        top.emplace_back();
+        menu.items.insert(menu.items.begin(), top.begin(), top.end());
     }
     return menu;
 }

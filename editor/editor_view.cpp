@@ -12,8 +12,8 @@
 #include "editor/one_page_printout.h"
 #include "editor/wx_picture.h"
 #include "resources/art.h"
-#include "resources/command_ids.h"
 #include "resources/ids.h"
+#include "resources/wx_commands.h"
 
 namespace orvanel {
 
@@ -133,7 +133,6 @@ CTavrinEditorView::CTavrinEditorView(wxWindow* parent, CTavrinEditorDoc& doc,
     Bind(wxEVT_KEY_DOWN, &CTavrinEditorView::OnKeyDown, this);
     Bind(wxEVT_CONTEXT_MENU, &CTavrinEditorView::OnContextMenu, this);
     Bind(wxEVT_SET_CURSOR, &CTavrinEditorView::OnSetCursor, this);
-    Bind(wxEVT_MENU, &CTavrinEditorView::OnForceRedraw, this, id::Ui(id::kForceRedraw));
     SetCursor(CursorOf(m_tools.Cursor(false)));
 }
 
@@ -438,15 +437,7 @@ void CTavrinEditorView::OnContextMenu(wxContextMenuEvent& event) {
     const ContextMenu menu =
         m_tools.OnContextMenu({at.x, at.y}, {corner.x, corner.y}, ScrollPosition());
     wxMenu popup;
-    for (const MenuItem& item : menu.items) {
-        if (!item.command) {
-            popup.AppendSeparator();
-        } else if (item.checked) {
-            popup.AppendCheckItem(WxIdOf(*item.command), Wx(item.text))->Check(true);
-        } else {
-            popup.Append(WxIdOf(*item.command), Wx(item.text));
-        }
-    }
+    AppendMenuItems(popup, menu.items);
     // Shown by the main window, so that its commands take the route of every
     // other command to the document.
     wxWindow* owner = wxGetTopLevelParent(this);
@@ -467,8 +458,6 @@ void CTavrinEditorView::OnSetCursor(wxSetCursorEvent& event) {
     }
     event.SetCursor(CursorOf(m_tools.Cursor(false)));
 }
-
-void CTavrinEditorView::OnForceRedraw(wxCommandEvent&) { InvalidateDrawing(); }
 
 // --- printing
 

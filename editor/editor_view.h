@@ -95,7 +95,6 @@ private:
     void OnKeyDown(wxKeyEvent& event);
     void OnContextMenu(wxContextMenuEvent& event);
     void OnSetCursor(wxSetCursorEvent& event);
-    void OnForceRedraw(wxCommandEvent& event);
     void RenderFrame(const wxPoint& origin, const wxSize& size);
     void PaintLive(wxDC& dc, const wxPoint& origin);
     // The golden ruler, when it shows, and the part of it under a point.

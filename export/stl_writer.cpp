@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cerrno>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "document/safe_file.h"
+#include "editor/curve.h"
 #include "export/number_text.h"
 #include "preview/mesh.h"
 #include "resources/strings.h"
@@ -137,8 +139,8 @@ StlOptions StlOptions::Of(const CTavrinEditorDoc& doc) {
 ExportOutcome WriteStlFile(const CTavrinEditorDoc& doc, const std::filesystem::path& path,
                            const StlOptions& options, Prompter& prompter,
                            std::uint64_t* pTriangles) {
-    const bool enoughPoints = doc.IsClosed() ? doc.GetPointCount() >= 3 : doc.GetPointCount() >= 4;
-    if (!enoughPoints || options.nSections < 1 || options.nSteps < 1) {
+    if (!HasCurveSegments(doc.GetPointCount(), doc.IsClosed()) || options.nSections < 1 ||
+        options.nSteps < 1) {
         prompter.ShowMessage(text::kNoSplineToExport);
         return ExportOutcome::Refused;
     }
@@ -158,7 +160,7 @@ ExportOutcome WriteStlFile(const CTavrinEditorDoc& doc, const std::filesystem::p
             return ExportOutcome::Refused;
         }
 
-        CSafeFileWriter file(path);
+        CSafeFileWriter file(path, doc.ExportRules());
         std::string out;
         out.reserve(kFlushBytes + 4096);
         auto flush = [&](bool always) {
@@ -196,11 +198,11 @@ ExportOutcome WriteStlFile(const CTavrinEditorDoc& doc, const std::filesystem::p
         if (options.bAscii) out += "endsolid " + options.strSolidName + "\n";
         flush(true);
         file.Commit();
-    } catch (const CFileException&) {
-        prompter.ShowMessage(text::kErrorSaving);
+    } catch (const CFileException& e) {
+        prompter.ShowError(text::kErrorSaving, e.Reason());
         return ExportOutcome::Failed;
     } catch (const std::bad_alloc&) {
-        prompter.ShowMessage(text::kErrorSaving);
+        prompter.ShowError(text::kErrorSaving, std::strerror(ENOMEM));
         return ExportOutcome::Failed;
     }
     if (pTriangles != nullptr) *pTriangles = count;

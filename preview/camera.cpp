@@ -1,6 +1,7 @@
 #include "preview/camera.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "document/document.h"
@@ -37,6 +38,25 @@ bool PreviewCamera::StepAway() {
 
 void PreviewCamera::Resize(int width, int height) {
     if (height > 0) aspect = static_cast<double>(width) / height;
+}
+
+DragButtons DragButtonsOf(const PreviewMouse& m) {
+    if (m.shift || m.control || m.middle) return DragButtons::Other;
+    if (m.left && !m.right) return DragButtons::LeftOnly;
+    if (m.right && !m.left) return DragButtons::RightOnly;
+    return DragButtons::Other;
+}
+
+PreviewKeyEffect PreviewCamera::PressKey(PreviewKey key) {
+    switch (key) {
+        case PreviewKey::Up:
+            return PreviewKeyEffect::ShowRotation;
+        case PreviewKey::Down:
+            return StepAway() ? PreviewKeyEffect::MovedAway : PreviewKeyEffect::Nothing;
+        case PreviewKey::Other:
+            break;
+    }
+    return PreviewKeyEffect::NotHandled;
 }
 
 std::string PreviewCamera::RotationText() const {
@@ -85,10 +105,10 @@ std::array<float, 13> GridPlaneStops() {
     return stops;
 }
 
-PreviewColours ReadPreviewColours(SettingsStore& store) {
+PreviewLook ReadPreviewLook(SettingsStore& store) {
     using namespace preview_keys;
-    const PreviewColours d;
-    PreviewColours c;
+    const PreviewLook d;
+    PreviewLook c;
     c.background = GetColourSetting(store, settings_keys::kSection, kBackground, d.background);
     c.gridPlane = GetColourSetting(store, settings_keys::kSection, kGridPlane, d.gridPlane);
     c.object = GetColourSetting(store, settings_keys::kSection, kObject, d.object);
@@ -97,7 +117,7 @@ PreviewColours ReadPreviewColours(SettingsStore& store) {
     return c;
 }
 
-void WritePreviewColours(SettingsStore& store, const PreviewColours& c) {
+void WritePreviewColours(SettingsStore& store, const PreviewLook& c) {
     using namespace preview_keys;
     const auto section = settings_keys::kSection;
     store.WriteInt(section, kBackground, static_cast<int>(c.background));
@@ -105,6 +125,14 @@ void WritePreviewColours(SettingsStore& store, const PreviewColours& c) {
     store.WriteInt(section, kObject, static_cast<int>(c.object));
     store.WriteInt(section, kFrontLight, static_cast<int>(c.frontLight));
     store.WriteInt(section, kBackLight, static_cast<int>(c.backLight));
+}
+
+PixelSize DevicePixels(int width, int height, double scale) {
+    const double factor = scale > 0.0 ? scale : 1.0;
+    const auto scaled = [factor](int v) {
+        return static_cast<int>(std::lround(std::max(v, 0) * factor));
+    };
+    return {scaled(width), scaled(height)};
 }
 
 PixelSize PrintImageSize(PixelSize client, PixelSize printer, bool preview, int maxSide) {

@@ -2,25 +2,22 @@
 
 #include <wx/bmpbndl.h>
 
-#include <string_view>
-
-#include "resources/embedded_art.h"
-
 namespace orvanel {
 
 namespace {
 
-wxBitmap ArtBitmap(std::string_view fileName, const wxSize& size) {
-    const std::span<const unsigned char> bytes = EmbeddedArt(fileName);
-    if (bytes.empty()) return wxBitmap();
-    return wxBitmapBundle::FromSVG(bytes.data(), bytes.size(), size).GetBitmap(size);
+wxBitmap ArtBitmap(std::string_view name, const wxSize& size) {
+    const std::string_view svg = ArtSvg(name);
+    if (svg.empty()) return wxBitmap();
+    return wxBitmapBundle::FromSVG(reinterpret_cast<const wxByte*>(svg.data()), svg.size(), size)
+        .GetBitmap(size);
 }
 
 }  // namespace
 
 wxBitmap MakeSplashBitmap() {
     // Opaque, as the picture has always been: 24 bits a pixel.
-    const wxBitmap art = ArtBitmap("splash.svg", wxSize(kSplashWidth, kSplashHeight));
+    const wxBitmap art = ArtBitmap("splash", wxSize(kSplashWidth, kSplashHeight));
     if (!art.IsOk()) return art;
     wxImage image = art.ConvertToImage();
     image.ClearAlpha();
@@ -28,11 +25,11 @@ wxBitmap MakeSplashBitmap() {
 }
 
 wxBitmap MakeAboutBitmap() {
-    return ArtBitmap("about.svg", wxSize(kAboutPictureWidth, kAboutPictureHeight));
+    return ArtBitmap("about", wxSize(kAboutPictureWidth, kAboutPictureHeight));
 }
 
 wxImage MakeLinkCursorImage() {
-    const wxBitmap art = ArtBitmap("link_cursor.svg", wxSize(32, 32));
+    const wxBitmap art = ArtBitmap("link_cursor", wxSize(32, 32));
     if (!art.IsOk()) return wxImage();
     wxImage image = art.ConvertToImage();
     image.SetOption(wxIMAGE_OPTION_CUR_HOTSPOT_X, 9);

@@ -6,7 +6,13 @@
 #include <wx/cursor.h>
 #include <wx/image.h>
 
+#include <string_view>
+
 namespace orvanel {
+
+// The SVG text of a picture in resources/art by its file name without the
+// extension ("splash"), built into the program; empty for any other name.
+std::string_view ArtSvg(std::string_view name);
 
 inline constexpr int kSplashWidth = 334;
 inline constexpr int kSplashHeight = 402;

@@ -5,12 +5,14 @@
 #include <vector>
 
 #include "document/document.h"
+#include "tests/support/test_doubles.h"
 
 namespace {
 
 class SilentPrompter final : public orvanel::Prompter {
 public:
     void ShowMessage(std::string_view, orvanel::MessageIcon, std::string_view) override {}
+    void ShowError(std::string_view, std::string_view) override {}
     bool AskYesNo(std::string_view) override { return true; }
 };
 

@@ -17,6 +17,7 @@
 #include "resources/art.h"
 #include "resources/cursors.h"
 #include "resources/ids.h"
+#include "resources/wx_commands.h"
 #include "tests/gui/gui_support.h"
 
 namespace orvanel {
@@ -101,18 +102,18 @@ protected:
     CTavrinEditorDoc& Doc() { return *App().Document(); }
     EditTools& Tools() { return View().Tools(); }
 
-    void Command(int id) {
+    void Send(int id) {
         wxCommandEvent event(wxEVT_MENU, id);
         event.SetEventObject(frame);
         frame->ProcessWindowEvent(event);
         Pump();
     }
-    void Use(int toolCommand) {
-        Command(id::Ui(toolCommand));
-        ASSERT_EQ(Tools().GetTool(), toolCommand == id::kToolPencil   ? id::kToolIdPencil
-                                     : toolCommand == id::kToolMove   ? id::kToolIdMove
-                                     : toolCommand == id::kToolInsert ? id::kToolIdInsert
-                                                                      : id::kToolIdDragPhoto);
+    void Use(Command toolCommand) {
+        Send(WxIdOf(toolCommand));
+        ASSERT_EQ(Tools().GetTool(), toolCommand == Command::ToolPencil   ? id::kToolIdPencil
+                                     : toolCommand == Command::ToolMove   ? id::kToolIdMove
+                                     : toolCommand == Command::ToolInsert ? id::kToolIdInsert
+                                                                          : id::kToolIdDragPhoto);
     }
 
     // The editor position the top-left corner of the window shows.
@@ -176,7 +177,7 @@ protected:
     std::filesystem::path SaveAs(std::string_view name) {
         const std::filesystem::path file = App().settingsFile.parent_path() / name;
         App().savePrompts.savePath = file;
-        Command(wxID_SAVE);
+        Send(wxID_SAVE);
         EXPECT_FALSE(Doc().IsModified());
         return file;
     }
@@ -194,8 +195,8 @@ public:
     int Height() const override { return 600; }
 };
 
-// The items of a menu as it shows them: a separator is "-", a checked item
-// ends in " [x]".
+// The items of a menu as it shows them: a separator is "-", a check item
+// ends in " [x]" when it is checked and in " [ ]" when not.
 std::vector<std::string> ItemsOf(const wxMenu& menu) {
     std::vector<std::string> items;
     for (const wxMenuItem* item : menu.GetMenuItems()) {
@@ -204,7 +205,7 @@ std::vector<std::string> ItemsOf(const wxMenu& menu) {
             continue;
         }
         std::string text = item->GetItemLabel().utf8_string();
-        if (item->IsCheckable() && item->IsChecked()) text += " [x]";
+        if (item->IsCheckable()) text += item->IsChecked() ? " [x]" : " [ ]";
         items.push_back(text);
     }
     return items;
@@ -273,7 +274,7 @@ TEST_F(EditingTest, PencilClicksMakePointsWhereTheMouseWasCountingTheScrollOffse
     EXPECT_EQ(saved.points, (std::vector<Point>{{140, 150}, {220, 190}, {300, 260}, {190, 330}}));
 
     // A closed profile takes no new point; the message pane says why.
-    Command(id::Ui(id::kOpenCloseProfile));
+    Send(WxIdOf(Command::OpenCloseProfile));
     ASSERT_TRUE(Doc().IsClosed());
     Hover(Inside(300, 40));
     sim.MouseClick();
@@ -294,7 +295,7 @@ TEST_F(EditingTest, MoveToolDragsPointsAndGroupsAndUndoTakesEachStepBack) {
     const std::vector<IntPoint> p =
         MakeProfile({{60, 60}, {140, 120}, {220, 80}, {300, 150}, {380, 100}});
     std::vector<std::vector<IntPoint>> states{PositionsOf(Doc())};
-    Use(id::kToolMove);
+    Use(Command::ToolMove);
 
     // One point, dragged alone.
     Drag(p[1], {Plus(p[1], 10, 5), Plus(p[1], 25, 30)});
@@ -339,12 +340,12 @@ TEST_F(EditingTest, MoveToolDragsPointsAndGroupsAndUndoTakesEachStepBack) {
 
     // Four steps back, as deep as the history goes.
     for (std::size_t i = states.size() - 1; i >= 1; --i) {
-        Command(wxID_UNDO);
+        Send(wxID_UNDO);
         EXPECT_EQ(PositionsOf(Doc()), states[i]) << "undo back to step " << i;
     }
     UpdateUi();
     EXPECT_FALSE(MenuEnabled(wxID_UNDO));
-    Command(wxID_UNDO);
+    Send(wxID_UNDO);
     EXPECT_EQ(PositionsOf(Doc()), states[1]);
 }
 
@@ -382,7 +383,7 @@ TEST_F(EditingTest, InsertPutsAPointBetweenTheEndsOfTheSegmentHit) {
         });
     ASSERT_GE(samples.size(), 5u);
     const IntPoint middle = samples[samples.size() / 2];
-    Use(id::kToolInsert);
+    Use(Command::ToolInsert);
     // Away from the curve nothing happens.
     Hover(Inside(300, 20));
     sim.MouseClick();
@@ -398,9 +399,9 @@ TEST_F(EditingTest, AClickOnAPointRecordsOneStepAndSnapsItToTheGrid) {
     const IntPoint off{(corner.x / 10 + 15) * 10 + 2, (corner.y / 10 + 15) * 10 - 2};
     Doc().AppendPoint(off.x, off.y);
     WaitSettled();
-    Command(id::Ui(id::kToggleGrid));
+    Send(WxIdOf(Command::ToggleGrid));
     ASSERT_TRUE(View().IsGridOn());
-    Use(id::kToolMove);
+    Use(Command::ToolMove);
     const std::size_t states = Doc().UndoStateCount();
     Drag(off, {});
     EXPECT_EQ(Doc().UndoStateCount(), states + 1);
@@ -424,7 +425,7 @@ TEST_F(EditingTest, TheSinglePointDragShowsThePiecesFollowingThePoint) {
         Start();
         const std::vector<IntPoint> p = MakeProfile(
             {{40, 260}, {120, 160}, {200, 300}, {280, 200}, {360, 320}, {440, 210}, {520, 300}});
-        Use(id::kToolMove);
+        Use(Command::ToolMove);
         const IntPoint from = p[c.dragged];
         const IntPoint middle = Plus(from, c.middle.dx, c.middle.dy);
         const IntPoint end = Plus(from, c.end.dx, c.end.dy);
@@ -503,7 +504,7 @@ TEST_F(EditingTest, TheSinglePointDragShowsThePiecesFollowingThePoint) {
 TEST_F(EditingTest, TheRubberBandTheGroupGhostsAndTheGridCursorInvertWhatIsUnder) {
     Start();
     const std::vector<IntPoint> p = MakeProfile({{100, 100}, {200, 140}, {300, 100}, {400, 160}});
-    Use(id::kToolMove);
+    Use(Command::ToolMove);
     const auto shotWhenShown = [this] {
         EXPECT_TRUE(WaitFor([this] { return View().IsPictureCurrent(); }));
         return Screenshot();
@@ -545,7 +546,7 @@ TEST_F(EditingTest, TheRubberBandTheGroupGhostsAndTheGridCursorInvertWhatIsUnder
     EXPECT_EQ(PositionsOf(Doc())[1], Plus(p[1], 0, 40));
 
     // The grid cursor: a black disc at the snapped position.
-    Command(id::Ui(id::kToggleGrid));
+    Send(WxIdOf(Command::ToggleGrid));
     const IntPoint at = SnapToGrid(Inside(455, 305), 10);
     Hover(Plus(at, 1, -2));
     shot = shotWhenShown();
@@ -558,12 +559,13 @@ TEST_F(EditingTest, EachToolHasItsCursorAndTheHandClosesWhileThePhotoIsDragged) 
     Doc().m_picture = std::make_unique<StandInPhoto>();
     Doc().m_rcPhoto = {0, 400, 800, 1000};
     const struct {
-        int command, cursor;
+        Command command;
+        int cursor;
     } tools[] = {
-        {id::kToolPencil, id::kCursorPencil},
-        {id::kToolMove, id::kCursorMove},
-        {id::kToolInsert, id::kCursorInsert},
-        {id::kToolDragPhoto, id::kCursorHandOpen},
+        {Command::ToolPencil, id::kCursorPencil},
+        {Command::ToolMove, id::kCursorMove},
+        {Command::ToolInsert, id::kCursorInsert},
+        {Command::ToolDragPhoto, id::kCursorHandOpen},
     };
     for (const auto& t : tools) {
         Use(t.command);
@@ -626,7 +628,7 @@ TEST_F(EditingTest, TheContextMenuPutsThePointItemsOnTopAndItsCommandsReachTheDo
         const std::size_t before = shown.size();
         Hover(at);
         sim.MouseClick(wxMOUSE_BTN_RIGHT);
-        EXPECT_TRUE(WaitFor([&] { return shown.size() == before + 1; }));
+        EXPECT_TRUE(WaitFor([&] { return shown.size() == before + 1; }, 20000));
         Pump();
     };
 
@@ -660,11 +662,24 @@ TEST_F(EditingTest, TheContextMenuPutsThePointItemsOnTopAndItsCommandsReachTheDo
 
     // With the drag tool and a photo: the photo menu, the point items above it.
     Doc().m_picture = std::make_unique<StandInPhoto>();
-    Use(id::kToolDragPhoto);
+    Use(Command::ToolDragPhoto);
     rightClick(p[0], {WXK_ESCAPE});
-    EXPECT_EQ(shown.back(), (std::vector<std::string>{"Anchor Point", "Delete node", "-",
-                                                      "Photo &Properties...", "Repl&ace Photo...",
-                                                      "&Remove Background Photo", "&Hide Photo"}));
+    EXPECT_EQ(shown.back(),
+              (std::vector<std::string>{"Anchor Point [ ]", "Delete node", "-",
+                                        "Photo &Properties...", "Repl&ace Photo...",
+                                        "&Remove Background Photo", "&Hide Photo [ ]"}));
+
+    // "&Hide Photo" hides it; opened again, the menu shows the item checked,
+    // and choosing it once more brings the photo back.
+    const std::vector<int> chooseHide{WXK_DOWN, WXK_DOWN, WXK_DOWN, WXK_DOWN, WXK_RETURN};
+    // Each click somewhere else: the view sees the mouse again once a menu is gone.
+    rightClick(Inside(320, 220), chooseHide);
+    EXPECT_TRUE(WaitFor([this] { return Doc().m_bPhotoHidden; }));
+    rightClick(Inside(300, 200), chooseHide);
+    EXPECT_EQ(shown.back(),
+              (std::vector<std::string>{"Photo &Properties...", "Repl&ace Photo...",
+                                        "&Remove Background Photo", "&Hide Photo [x]"}));
+    EXPECT_TRUE(WaitFor([this] { return !Doc().m_bPhotoHidden; }));
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "editor/editor_view.h"
 #include "editor/golden_ruler.h"
 #include "preview/golden_ruler_3d.h"
+#include "resources/wx_commands.h"
 #include "tests/gui/gui_support.h"
 
 namespace orvanel::gui {
@@ -44,7 +45,7 @@ const wxColour k3DDivision(145, 145, 145);
 
 class GoldenRulerTest : public GuiTest {
 protected:
-    void Start(const std::filesystem::path& profile) {
+    void Start(const std::filesystem::path& profile = {}) {
         GuiTest::Start(profile);
         frame->SetSize(wxSize(1200, 900));
         ASSERT_TRUE(WaitFor([this] { return View().GetClientSize().y >= 700; }));
@@ -54,8 +55,13 @@ protected:
     CTavrinEditorDoc& Doc() { return *App().Document(); }
     C3DGoldenRuler& Ruler() { return *Doc().m_pGoldenRuler; }
 
+    bool RulerShown() { return Doc().m_pGoldenRuler && Doc().m_pGoldenRuler->IsVisible(); }
+    // Tools > Show Phi Golden Ratio, from the keyboard.
+    ShownItem ChooseRulerItem() { return ChooseFromMenu('t', 'g', WxIdOf(Command::GoldenRatio)); }
     void ToggleRuler() {
-        ToggleGoldenRuler(Doc(), View().VisibleArea());
+        const bool shown = RulerShown();
+        ASSERT_TRUE(ChooseRulerItem().enabled);
+        ASSERT_TRUE(WaitFor([&] { return RulerShown() != shown; }));
         WaitSettled();
     }
     wxPoint ScreenOf(IntPoint editor) {
@@ -122,14 +128,55 @@ protected:
     wxUIActionSimulator sim;
 };
 
+TEST_F(GoldenRulerTest, TheMenuItemIsThereFromTwoPointsOrWhileTheRulerShows) {
+    Start();
+    CTavrinEditorDoc& doc = Doc();
+    doc.AppendPoint(100, 200);
+    // Each step: the points there, then how the Tools menu shows the item,
+    // then whether choosing it leaves the ruler shown.
+    const struct {
+        int points;
+        bool enabled, checked, shownAfter;
+    } steps[] = {
+        {1, false, false, false},  // one point and no ruler: nothing to fit
+        {2, true, false, true},
+        {1, true, true, false},  // down to one point, the shown ruler can still be hidden
+        {1, false, false, false},
+        {2, true, false, true},
+    };
+    for (const auto& s : steps) {
+        if (s.points > doc.GetPointCount()) doc.AppendPoint(300, 600);
+        if (s.points < doc.GetPointCount()) {
+            ASSERT_NE(doc.HitTestMenuPoint(300, 600), nullptr);
+            doc.DeleteMenuPoint();
+        }
+        ASSERT_EQ(doc.GetPointCount(), s.points);
+        WaitSettled();
+        const ShownItem item = ChooseRulerItem();
+        EXPECT_EQ(item.enabled, s.enabled) << "step with " << s.points << " points";
+        EXPECT_EQ(item.checked, s.checked) << "step with " << s.points << " points";
+        EXPECT_TRUE(WaitFor([&] { return RulerShown() == s.shownAfter; }));
+        UpdateUi();
+        EXPECT_EQ(frame->PreviewBar()->GetToolToggled(WxIdOf(Command::GoldenRatio)), s.shownAfter);
+    }
+    // Fitted around the two points and their mirror image left of the axis.
+    EXPECT_EQ(Ruler().ClientRect(), (IntRect{-300, 200, 300, 600}));
+
+    // A new profile hides it, and with no points the item is off.
+    ChooseFromMenu('f', 'n', WxIdOf(Command::FileNew));
+    ASSERT_TRUE(WaitFor([&] { return doc.GetPointCount() == 0; }));
+    EXPECT_FALSE(RulerShown());
+    EXPECT_FALSE(ChooseRulerItem().enabled);
+    EXPECT_FALSE(RulerShown());
+}
+
 TEST_F(GoldenRulerTest, ShownItCutsTheEditorAndThePreviewAndHiddenItIsGone) {
     Start(Example("bowl.lum"));
     const wxImage before = Screenshot();
     EXPECT_EQ(InPreview(before, kGreen).first, 0);
 
     ToggleRuler();
-    ASSERT_NE(Doc().m_pGoldenRuler, nullptr);
-    EXPECT_TRUE(Ruler().IsVisible());
+    ASSERT_TRUE(RulerShown());
     const wxImage shot = Screenshot();
     // The highlighted middle of the level-0 cut in green, the lines of levels
     // 1 and 2 dotted in the ruler's colour, the caption bar above.

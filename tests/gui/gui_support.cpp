@@ -2,6 +2,8 @@
 
 #include <wx/evtloop.h>
 #include <wx/menu.h>
+#include <wx/statusbr.h>
+#include <wx/uiaction.h>
 #include <wx/utils.h>
 
 #include <chrono>
@@ -36,6 +38,15 @@ int GuiTestApp::OnRun() {
     });
     wxApp::OnRun();
     return result;
+}
+
+void GuiTestApp::OnAssertFailure(const wxChar* file, int line, const wxChar* func,
+                                 const wxChar* cond, const wxChar* msg) {
+    const auto text = [](const wxChar* s) {
+        return s != nullptr ? wxString(s).utf8_string() : std::string();
+    };
+    ADD_FAILURE() << "wx assertion at " << text(file) << ":" << line << " in " << text(func) << ": "
+                  << text(cond) << " " << text(msg);
 }
 
 std::unique_ptr<SettingsStore> GuiTestApp::CreateSettings() {
@@ -163,6 +174,40 @@ bool GuiTest::MenuChecked(int id) {
     wxMenuItem* item = frame->GetMenuBar()->FindItem(id);
     EXPECT_NE(item, nullptr) << id;
     return item != nullptr && item->IsChecked();
+}
+
+GuiTest::ShownItem GuiTest::ChooseFromMenu(char menuKey, char itemKey, int id) {
+    wxMenuItem* item = frame->GetMenuBar()->FindItem(id);
+    EXPECT_NE(item, nullptr) << id;
+    if (item == nullptr) return {};
+    bool open = false;
+    const auto opened = [&open](wxMenuEvent& e) {
+        e.Skip();
+        if (!e.IsPopup()) open = true;
+    };
+    const auto closed = [&open](wxMenuEvent& e) {
+        e.Skip();
+        if (!e.IsPopup()) open = false;
+    };
+    frame->Bind(wxEVT_MENU_OPEN, opened);
+    frame->Bind(wxEVT_MENU_CLOSE, closed);
+    // The keys go to the window under the pointer (there is no window
+    // manager): the status bar, away from where the menu drops down.
+    wxUIActionSimulator sim;
+    sim.MouseMove(frame->GetStatusBar()->GetScreenRect().GetPosition() + wxPoint(5, 5));
+    Pump();
+    sim.Char(menuKey, wxMOD_ALT);
+    EXPECT_TRUE(WaitFor([&open] { return open; })) << "menu " << menuKey;
+    Pump();
+    const ShownItem shown{item->IsEnabled(), item->IsCheckable() && item->IsChecked()};
+    sim.Char(itemKey);
+    // A disabled item leaves the menu open.
+    if (!shown.enabled) sim.Char(WXK_ESCAPE);
+    EXPECT_TRUE(WaitFor([&open] { return !open; })) << "menu " << menuKey;
+    Pump();
+    frame->Unbind(wxEVT_MENU_OPEN, opened);
+    frame->Unbind(wxEVT_MENU_CLOSE, closed);
+    return shown;
 }
 
 }  // namespace orvanel::gui

@@ -15,6 +15,7 @@
 #include "app/app.h"
 #include "app/main_frame.h"
 #include "document/prompter.h"
+#include "tests/support/test_doubles.h"
 
 namespace orvanel::gui {
 
@@ -34,6 +35,10 @@ class GuiTestApp final : public CTavrinEditorApp {
 public:
     bool OnInit() override;
     int OnRun() override;
+    // A failed wx assertion fails the test, rather than waiting for someone
+    // to close wx's dialog.
+    void OnAssertFailure(const wxChar* file, int line, const wxChar* func, const wxChar* cond,
+                         const wxChar* msg) override;
 
     std::filesystem::path settingsFile;
     RecordingPrompter prompter;
@@ -49,8 +54,9 @@ protected:
 GuiTestApp& App();
 
 // Handles events until the condition holds or the time is up; returns the
-// condition's last answer.
-bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 5000);
+// condition's last answer. The bound is generous: a loaded machine and the
+// sanitizer build are slow, and a wait that is met returns at once.
+bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 20000);
 // Handles the events that are waiting now.
 void Pump();
 
@@ -78,6 +84,18 @@ protected:
     void UpdateUi();
     bool MenuEnabled(int id);
     bool MenuChecked(int id);
+
+    // How an item looked in its open menu.
+    struct ShownItem {
+        bool enabled = false;
+        bool checked = false;
+    };
+    // Chooses a menu item with the keyboard as a user does: Alt and the
+    // menu's letter, then the item's letter. Returns how the open menu showed
+    // the item (id); the menu is closed again on return, also when the item
+    // was disabled and the letter did nothing.
+    ShownItem ChooseFromMenu(char menuKey, char itemKey, int id);
+
     CMainFrame* frame = nullptr;
 };
 

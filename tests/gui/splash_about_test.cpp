@@ -1,5 +1,6 @@
 // The splash screen and the About box, made as the program makes them and
 // checked on the screen.
+#include <wx/button.h>
 #include <wx/process.h>
 #include <wx/stattext.h>
 #include <wx/uiaction.h>
@@ -14,7 +15,9 @@
 #include "app/splash_screen.h"
 #include "editor/editor_view.h"
 #include "resources/svg_art.h"
+#include "resources/wx_commands.h"
 #include "tests/gui/gui_support.h"
+#include "tests/gui/modal_driver.h"
 
 namespace orvanel::gui {
 namespace {
@@ -123,6 +126,31 @@ TEST_F(SplashTest, TheProgramShowsItAtStart) {
 }
 
 // --- the About box
+
+class AboutCommandTest : public GuiTest {};
+
+TEST_F(AboutCommandTest, TheHelpMenuOpensItEachTimeAndItsOkButtonClosesIt) {
+    Start();  // an empty profile: the box needs none
+    for (int time = 1; time <= 2; ++time) {
+        wxWeakRef<CAboutDlg> shown;
+        ModalDriver<CAboutDlg> driver([&shown](CAboutDlg& dialog) {
+            shown = &dialog;
+            EXPECT_EQ(dialog.GetTitle(), "About Orvanel...");
+            EXPECT_EQ(dialog.m_strVersion, "3.1.1.0");
+            EXPECT_FALSE(dialog.Link().IsVisited());
+            // Pressed as a user presses it.
+            const wxWindow* ok = dialog.FindWindow(wxID_OK);
+            EXPECT_NE(ok, nullptr);
+            if (ok == nullptr) return false;
+            wxUIActionSimulator sim;
+            sim.MouseMove(ok->GetScreenRect().GetPosition() + ok->GetSize() / 2);
+            sim.MouseClick();
+            return true;
+        });
+        EXPECT_TRUE(ChooseFromMenu('h', 'a', WxIdOf(Command::About)).enabled) << time;
+        ASSERT_TRUE(WaitFor([&] { return driver.Done() && !shown; })) << time;
+    }
+}
 
 class AboutBoxTest : public GuiTest {
 protected:
