@@ -1,10 +1,12 @@
 #include "app/app.h"
 
 #include <wx/stdpaths.h>
+#include <wx/weakref.h>
 
 #include "app/config_store.h"
 #include "app/help_launcher.h"
 #include "app/main_frame.h"
+#include "app/splash_screen.h"
 #include "app/wx_prompter.h"
 #include "editor/wx_picture.h"
 #include "resources/strings.h"
@@ -27,7 +29,13 @@ bool CTavrinEditorApp::OnInit() {
     SetAppName(wxString::FromUTF8(text::kAppName.data(), text::kAppName.size()));
     if (!wxApp::OnInit()) return false;
     RegisterPhotoImageHandlers();
-    return StartSession(m_profile);
+    // In front while the document opens and the main window comes up.
+    const wxWeakRef<CSplashScreen> splash = CSplashScreen::Create();
+    if (!StartSession(m_profile)) return false;
+    // Kept in front of the main window also where no window manager keeps
+    // it on top.
+    if (splash) splash->Raise();
+    return true;
 }
 
 bool CTavrinEditorApp::StartSession(const std::filesystem::path& profile) {
@@ -37,13 +45,13 @@ bool CTavrinEditorApp::StartSession(const std::filesystem::path& profile) {
     if (!m_printData) m_printData = std::make_unique<wxPrintData>();
     m_doc = std::make_unique<CTavrinEditorDoc>(*m_settings, UserPrompter());
     CTavrinEditorDoc& doc = *m_doc;
-    m_context = std::make_unique<AppContext>(
-        AppContext{*m_settings, UserPrompter(), UserSavePrompts(), doc, m_recentFiles, *m_help,
-                   *m_printData, [&doc](MeshSink& sink, bool& closedSurface) {
-                       bool closed = false;
-                       doc.BuildPreviewList(sink, &closed);
-                       closedSurface = closed;
-                   }});
+    m_context = std::make_unique<AppContext>(AppContext{
+        *m_settings, UserPrompter(), UserSavePrompts(), doc, m_recentFiles, *m_help, *m_printData,
+        [&doc](MeshSink& sink, RulerLineSink& rulerSink, bool& closedSurface) {
+            bool closed = false;
+            doc.BuildPreviewList(sink, rulerSink, &closed);
+            closedSurface = closed;
+        }});
 
     m_pFrame = new CMainFrame(*m_context);
     m_pFrame->Bind(wxEVT_DESTROY, &CTavrinEditorApp::OnFrameDestroyed, this);

@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 
+#include "app/about_info.h"
 #include "app/batch.h"
 #include "resources/strings.h"
 
@@ -53,6 +54,8 @@ StartRequest ReadCommandLine(int argc, const char* const* argv) {
 
 std::string HelpText() { return std::string(UsageText()) + std::string(kDescription); }
 
-std::string VersionText() { return std::string(text::kAppName) + " " + ORVANEL_VERSION; }
+std::string VersionText() {
+    return std::string(text::kAppName) + " " + std::string(ProgramVersion());
+}
 
 }  // namespace orvanel

@@ -12,6 +12,7 @@
 #include "export/transfer.h"
 #include "export/wx_export_dialogs.h"
 #include "preview/gl_view.h"
+#include "preview/golden_ruler_3d.h"
 #include "resources/wx_commands.h"
 
 namespace orvanel {
@@ -96,6 +97,7 @@ DocumentCommands::DocumentCommands(CTavrinEditorDoc& doc, CTavrinEditorView& edi
         if (const auto path = ChoosePhotoFile(&m_editor)) AddPhoto(m_doc, *path, m_decoder, *this);
     });
     Handle(Command::PhotoProperties, [this, frame] { RunPhotoProperties(frame, m_doc); });
+    Handle(Command::GoldenRatio, [this] { ToggleGoldenRuler(m_doc, m_editor.VisibleArea()); });
     Handle(Command::ToggleGrid, [this] { m_editor.ToggleGrid(); });
     Handle(Command::ToggleSmoothing, [this] { m_preview.ToggleSmoothing(); });
     Handle(Command::ViewGridPlane, [this] {
@@ -117,7 +119,6 @@ CommandContext DocumentCommands::Context() const {
     context.bGrid = m_editor.IsGridOn();
     context.bShowGridPlane = m_preview.m_bShowGridPlane;
     context.bSmooth = m_preview.m_bSmooth;
-    context.bRulerVisible = m_doc.m_pGoldenRuler && m_doc.m_pGoldenRuler->IsVisible();
     context.bSiblingFound = m_siblingPresence.IsRunning();
     if (m_windowState) m_windowState(context);
     return context;

@@ -7,6 +7,7 @@
 #include <wx/printdlg.h>
 #include <wx/statusbr.h>
 
+#include "app/about_dlg.h"
 #include "app/document_commands.h"
 #include "app/help_launcher.h"
 #include "app/help_topics.h"
@@ -132,6 +133,10 @@ void CMainFrame::BindCommands() {
         dialog.ShowModal();
     });
     c.Handle(Command::HelpContents, [this] { m_context.help.ShowContents(); });
+    c.Handle(Command::About, [this] {
+        CAboutDlg dialog(this, m_context.prompter);
+        dialog.ShowModal();
+    });
 }
 
 void CMainFrame::BuildMenus() {

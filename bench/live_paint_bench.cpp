@@ -1,6 +1,7 @@
 // What the editor's screen costs while a mouse button is held: one paint of
 // the live marks over a copy of the last full repaint, shown as the editor
-// view shows it at every mouse move, beside one full repaint of the window.
+// view shows it at every mouse move, beside one full repaint of the window
+// and the golden ruler's picture.
 //   tests/gui/run-under-xvfb build/bench/orvanel_live_paint_bench
 #include <benchmark/benchmark.h>
 #include <wx/app.h>
@@ -14,6 +15,7 @@
 #include "editor/dc_canvas.h"
 #include "editor/edit_tools.h"
 #include "editor/editor_draw.h"
+#include "editor/golden_ruler.h"
 #include "editor/live_dc_canvas.h"
 #include "resources/ids.h"
 #include "tests/support/test_doubles.h"
@@ -111,6 +113,28 @@ void BM_LivePaint_GroupDrag(benchmark::State& state) {
     for (auto _ : state) e.PaintLive();
 }
 BENCHMARK(BM_LivePaint_GroupDrag)->Arg(20)->Arg(200)->Unit(benchmark::kMicrosecond);
+
+// The golden ruler over a 400 x 300 area: its picture, made when its size or
+// its cuts change, and that picture drawn over the window, which the editor
+// does at every paint the ruler's frame meets, live ones included.
+void BM_GoldenRuler_MakePicture(benchmark::State& state) {
+    CGoldenRuler ruler({0, 0, kWindow, kWindow});
+    ruler.PlaceOver({100, 150, 500, 450});
+    for (auto _ : state) benchmark::DoNotOptimize(MakeRulerPicture(ruler));
+}
+BENCHMARK(BM_GoldenRuler_MakePicture)->Unit(benchmark::kMicrosecond);
+
+void BM_GoldenRuler_Paint(benchmark::State& state) {
+    Editor e(20);
+    CGoldenRuler ruler({0, 0, kWindow, kWindow});
+    ruler.PlaceOver({100, 150, 500, 450});
+    const wxBitmap picture = MakeRulerPicture(ruler);
+    for (auto _ : state) {
+        wxMemoryDC dc(e.window);
+        dc.DrawBitmap(picture, ruler.WindowRect().left, ruler.WindowRect().top, true);
+    }
+}
+BENCHMARK(BM_GoldenRuler_Paint)->Unit(benchmark::kMicrosecond);
 
 class BenchApp final : public wxApp {
 public:

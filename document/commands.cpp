@@ -29,6 +29,7 @@ CommandContext CommandContextOf(const CTavrinEditorDoc& doc, const EditTools& to
     context.nTool = tools.GetTool();
     context.bPhotoLoaded = doc.IsPhotoLoaded();
     context.bPhotoHidden = doc.m_bPhotoHidden;
+    context.bRulerVisible = doc.m_pGoldenRuler && doc.m_pGoldenRuler->IsVisible();
     return context;
 }
 

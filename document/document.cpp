@@ -472,6 +472,17 @@ std::optional<MeshExtents> CTavrinEditorDoc::BuildPreviewList(MeshSink& sink,
     return extents;
 }
 
+std::optional<MeshExtents> CTavrinEditorDoc::BuildPreviewList(MeshSink& sink,
+                                                              RulerLineSink& rulerSink,
+                                                              bool* pbClosedSurface) {
+    std::optional<MeshExtents> extents = BuildPreviewList(sink, pbClosedSurface);
+    if (extents && m_pGoldenRuler != nullptr) {
+        m_pGoldenRuler->SetExtents(*extents);
+        m_pGoldenRuler->BuildList(rulerSink);
+    }
+    return extents;
+}
+
 std::optional<MeshExtents> CTavrinEditorDoc::BuildPreviewMesh(MeshSink& sink) {
     const PreviewMeshRequest request{
         {m_pHead.get(), m_pTail, m_nPoints, m_bClosed, m_nPreviewSteps},

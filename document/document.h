@@ -17,6 +17,7 @@
 #include "document/settings_store.h"
 #include "document/undo.h"
 #include "document/views.h"
+#include "preview/golden_ruler_3d.h"
 #include "preview/mesh.h"
 #include "preview/mesh_sink.h"
 
@@ -30,14 +31,6 @@ public:
     virtual bool IsLoaded() const = 0;
     virtual int Width() const = 0;  // pixels at 96 dpi
     virtual int Height() const = 0;
-};
-
-// The golden-ratio ruler window, owned by the document.
-class GoldenRulerWindow {
-public:
-    virtual ~GoldenRulerWindow() = default;
-    virtual bool IsVisible() const = 0;
-    virtual void Hide() = 0;
 };
 
 class CTavrinEditorDoc : public CUndo {
@@ -122,6 +115,10 @@ public:
     // axis. Returns the mesh's extents for the 3D golden ruler, or nothing
     // when no mesh was built (the ruler then keeps its lines).
     std::optional<MeshExtents> BuildPreviewList(MeshSink& sink, bool* pbClosedSurface);
+    // The same, and when a mesh was built and the golden ruler exists, the
+    // ruler's lines around that mesh into rulerSink.
+    std::optional<MeshExtents> BuildPreviewList(MeshSink& sink, RulerLineSink& rulerSink,
+                                                bool* pbClosedSurface);
     // Builds the mesh from the points, the flip flag, m_nSections and
     // m_nPreviewSteps. When it would not fit in memory the user is told and
     // the sink is not touched, so it keeps the previous mesh.
@@ -146,7 +143,8 @@ public:
     std::unique_ptr<PhotoImage> m_picture;
     IntRect m_rcPhoto;
     bool m_bPhotoHidden = false;
-    std::unique_ptr<GoldenRulerWindow> m_pGoldenRuler;
+    // Made by the first command 32807, then only shown and hidden.
+    std::unique_ptr<C3DGoldenRuler> m_pGoldenRuler;
     std::string m_strObjectName = "untitled";
     bool m_bPropMapping = false;
     int m_nProportionalFactor = 1;

@@ -1,6 +1,10 @@
 #include "editor/dc_canvas.h"
 
+#include <wx/dcgraph.h>
 #include <wx/graphics.h>
+#include <wx/image.h>
+
+#include <algorithm>
 
 namespace orvanel {
 
@@ -110,6 +114,56 @@ void DcCanvas::Rectangle(int left, int top, int right, int bottom) {
 
 void DcCanvas::UseSharpEdges(wxDC& dc) {
     if (wxGraphicsContext* gc = dc.GetGraphicsContext()) gc->SetAntialiasMode(wxANTIALIAS_NONE);
+}
+
+namespace {
+
+wxFont RulerWxFont(const RulerFont& font) {
+    return wxFont(wxFontInfo(font.pointTenths / 10.0).Family(wxFONTFAMILY_SWISS).Bold(font.bold));
+}
+
+wxString Wx(std::string_view s) { return wxString::FromUTF8(s.data(), s.size()); }
+
+}  // namespace
+
+TextSize RulerDcCanvas::TextExtent(std::string_view text, const RulerFont& font) {
+    const wxFont wxfont = RulerWxFont(font);
+    wxCoord width = 0, height = 0;
+    m_dc.GetTextExtent(Wx(text), &width, &height, nullptr, nullptr, &wxfont);
+    return {width, height};
+}
+
+void RulerDcCanvas::TextOut(int x, int y, std::string_view text, const RulerFont& font,
+                            Colour colour) {
+    m_canvas.FlushLines();
+    const wxFont previousFont = m_dc.GetFont();
+    const wxColour previousColour = m_dc.GetTextForeground();
+    const int previousMode = m_dc.GetBackgroundMode();
+    m_dc.SetFont(RulerWxFont(font));
+    m_dc.SetTextForeground(ToWx(colour));
+    m_dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
+    m_dc.DrawText(Wx(text), x, y);
+    m_dc.SetBackgroundMode(previousMode);
+    m_dc.SetTextForeground(previousColour);
+    m_dc.SetFont(previousFont);
+}
+
+wxBitmap MakeRulerPicture(CGoldenRuler& ruler) {
+    const IntRect w = ruler.WindowRect();
+    const IntRect c = ruler.ClientRect();
+    const int width = w.right - w.left, height = w.bottom - w.top;
+    if (width <= 0 || height <= 0) return wxBitmap();
+    wxImage image(width, height);
+    image.InitAlpha();
+    std::fill_n(image.GetAlpha(), static_cast<std::size_t>(width) * height, 0);
+    {
+        wxGCDC dc(wxGraphicsContext::Create(image));
+        DcCanvas::UseSharpEdges(dc);
+        dc.SetDeviceOrigin(c.left - w.left, c.top - w.top);
+        RulerDcCanvas canvas(dc);
+        ruler.Paint(canvas);
+    }
+    return wxBitmap(image);
 }
 
 }  // namespace orvanel

@@ -2,11 +2,13 @@
 // printer page or a print preview.
 #pragma once
 
+#include <wx/bitmap.h>
 #include <wx/dc.h>
 
 #include <vector>
 
 #include "editor/canvas.h"
+#include "editor/golden_ruler.h"
 
 namespace orvanel {
 
@@ -32,17 +34,47 @@ public:
     // Drawn as the screen and the off-screen pictures are: without smoothing,
     // so that drawing a piece again in the background colour wipes it out.
     static void UseSharpEdges(wxDC& dc);
-
-private:
     // Consecutive LineTo calls are drawn as one polyline, so that a thick
-    // curve has clean joins.
+    // curve has clean joins; this draws what is collected.
     void FlushLines();
 
+private:
     wxDC& m_dc;
     Pen m_pen;
     Colour m_background = 0xFFFFFF;
     wxPoint m_position;
     std::vector<wxPoint> m_polyline;
 };
+
+// The golden ruler's canvas: the drawing of DcCanvas and the ruler's letters
+// in the sans-serif face.
+class RulerDcCanvas final : public RulerCanvas {
+public:
+    explicit RulerDcCanvas(wxDC& dc) : m_dc(dc), m_canvas(dc) {}
+
+    void SelectPen(const Pen& pen) override { m_canvas.SelectPen(pen); }
+    void SelectBrush(const Brush& brush) override { m_canvas.SelectBrush(brush); }
+    void SetBackgroundColour(Colour colour) override { m_canvas.SetBackgroundColour(colour); }
+    void MoveTo(int x, int y) override { m_canvas.MoveTo(x, y); }
+    void LineTo(int x, int y) override { m_canvas.LineTo(x, y); }
+    void Ellipse(int left, int top, int right, int bottom) override {
+        m_canvas.Ellipse(left, top, right, bottom);
+    }
+    void FillRect(int left, int top, int right, int bottom, Colour colour) override {
+        m_canvas.FillRect(left, top, right, bottom, colour);
+    }
+    TextSize TextExtent(std::string_view text, const RulerFont& font) override;
+    void TextOut(int x, int y, std::string_view text, const RulerFont& font,
+                 Colour colour) override;
+
+private:
+    wxDC& m_dc;
+    DcCanvas m_canvas;
+};
+
+// The ruler's frame, cuts and Phi button on a see-through bitmap the size of
+// its window, drawn without smoothing as the editor's picture is. Invalid
+// for a window without area.
+wxBitmap MakeRulerPicture(CGoldenRuler& ruler);
 
 }  // namespace orvanel

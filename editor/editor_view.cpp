@@ -5,6 +5,8 @@
 #include <wx/menu.h>
 #include <wx/statusbr.h>
 
+#include <algorithm>
+
 #include "editor/dc_canvas.h"
 #include "editor/live_dc_canvas.h"
 #include "editor/one_page_printout.h"
@@ -73,6 +75,31 @@ std::optional<ScrollCode> ScrollCodeOf(wxEventType type) {
 }
 
 wxString Wx(std::string_view s) { return wxString::FromUTF8(s.data(), s.size()); }
+
+// The pointer over the ruler's frame: sizing arrows on the border, the arrow
+// on the caption and the Phi button.
+wxCursor RulerCursor(RulerPart part) {
+    switch (part) {
+        case RulerPart::Left:
+        case RulerPart::Right:
+            return wxCursor(wxCURSOR_SIZEWE);
+        case RulerPart::Top:
+        case RulerPart::Bottom:
+            return wxCursor(wxCURSOR_SIZENS);
+        case RulerPart::TopLeft:
+        case RulerPart::BottomRight:
+            return wxCursor(wxCURSOR_SIZENWSE);
+        case RulerPart::TopRight:
+        case RulerPart::BottomLeft:
+            return wxCursor(wxCURSOR_SIZENESW);
+        case RulerPart::None:
+        case RulerPart::Client:
+        case RulerPart::PhiButton:
+        case RulerPart::Caption:
+            break;
+    }
+    return wxCursor(wxCURSOR_ARROW);
+}
 
 }  // namespace
 
@@ -206,12 +233,18 @@ IntPoint CTavrinEditorView::ScrollPosition() const {
     return {p.x, p.y};
 }
 
+IntRect CTavrinEditorView::VisibleArea() const {
+    const IntPoint at = ScrollPosition();
+    const wxSize size = GetClientSize();
+    return {at.x, at.y, at.x + size.x, at.y + size.y};
+}
+
 IntPoint CTavrinEditorView::ClientToEditor(const wxPoint& client) const {
     return orvanel::ClientToEditor({client.x, client.y}, ScrollPosition());
 }
 
 bool CTavrinEditorView::IsPictureCurrent() const {
-    return m_bFrameValid && !m_bLivePending && !m_bAtInitialPositionPending &&
+    return m_bFrameValid && !m_bLivePending && !m_bRulerPending && !m_bAtInitialPositionPending &&
            m_frameOrigin == CalcUnscrolledPosition(wxPoint(0, 0)) &&
            m_frame.GetSize() == GetClientSize();
 }
@@ -263,6 +296,8 @@ void CTavrinEditorView::OnPaint(wxPaintEvent&) {
     dc.DrawBitmap(m_frame, 0, 0);
     PaintLive(dc, origin);
     m_bLivePending = false;
+    PaintRuler(dc, origin);
+    m_bRulerPending = false;
 }
 
 // The live marks go onto a copy of the damaged part of the last full
@@ -283,29 +318,108 @@ void CTavrinEditorView::PaintLive(wxDC& dc, const wxPoint& origin) {
     }
 }
 
+// --- the golden ruler, painted over the editor's picture like a window
+
+CGoldenRuler* CTavrinEditorView::ShownRuler() const {
+    CGoldenRuler* ruler = m_doc.m_pGoldenRuler.get();
+    return ruler != nullptr && ruler->IsVisible() ? ruler : nullptr;
+}
+
+RulerPart CTavrinEditorView::RulerPartAt(const wxPoint& client) const {
+    const CGoldenRuler* ruler = ShownRuler();
+    return ruler != nullptr ? ruler->HitTest(ClientToEditor(client)) : RulerPart::None;
+}
+
+bool CTavrinEditorView::PressRuler(const wxMouseEvent& event) {
+    if (m_rulerDrag) return true;
+    // While a tool drags, every press is the tool's.
+    if (m_tools.HasCapture()) return false;
+    const RulerPart part = RulerPartAt(event.GetPosition());
+    const bool frame = part == RulerPart::Caption || IsSizingBorder(part);
+    // The frame keeps every press; of the Phi button's, only the left
+    // button's first press is its own.
+    if (!event.LeftDown()) return frame || (part == RulerPart::PhiButton && event.LeftDClick());
+    const IntPoint at = ClientToEditor(event.GetPosition());
+    if (part == RulerPart::PhiButton) {
+        // The document updates both views: the cuts mirror in each.
+        ShownRuler()->PressPhiButton(at);
+        return true;
+    }
+    if (!frame) return false;
+    m_rulerDrag.emplace(part, ShownRuler()->WindowRect(), at);
+    if (!HasCapture()) wxScrolledCanvas::CaptureMouse();
+    return true;
+}
+
+void CTavrinEditorView::DragRuler(const wxPoint& client) {
+    CGoldenRuler* ruler = ShownRuler();
+    if (ruler == nullptr) return;
+    // The pointer stays inside the view, as while a child window is dragged.
+    const wxSize size = GetClientSize();
+    const wxPoint inside(std::clamp(client.x, 0, std::max(size.x - 1, 0)),
+                         std::clamp(client.y, 0, std::max(size.y - 1, 0)));
+    const IntRect rect = m_rulerDrag->RectAt(ClientToEditor(inside));
+    if (rect == ruler->WindowRect()) return;
+    ruler->SetWindowRect(rect);
+    // The last full repaint holds what the old place covered.
+    m_bRulerPending = true;
+    Refresh(false);
+}
+
+void CTavrinEditorView::PaintRuler(wxDC& dc, const wxPoint& origin) {
+    CGoldenRuler* ruler = ShownRuler();
+    if (ruler == nullptr) return;
+    const IntRect w = EditorToClient(ruler->WindowRect(), {origin.x, origin.y});
+    const wxRect window(w.left, w.top, w.right - w.left, w.bottom - w.top);
+    if (!window.Intersects(GetUpdateRegion().GetBox())) return;
+    if (!m_rulerPicture.IsOk() || m_rulerPicture.GetSize() != window.GetSize() ||
+        m_bRulerPictureFlipped != ruler->m_bFlip) {
+        m_rulerPicture = MakeRulerPicture(*ruler);
+        m_bRulerPictureFlipped = ruler->m_bFlip;
+    }
+    if (m_rulerPicture.IsOk()) dc.DrawBitmap(m_rulerPicture, window.GetPosition(), true);
+}
+
 // --- input
 
 void CTavrinEditorView::OnLeftDown(wxMouseEvent& event) {
     SetFocus();
+    if (PressRuler(event)) return;
     SetCursor(CursorOf(m_tools.Cursor(true)));
     m_tools.OnLButtonDown(ClientToEditor(event.GetPosition()), event.ShiftDown());
 }
 
 void CTavrinEditorView::OnLeftUp(wxMouseEvent& event) {
+    if (m_rulerDrag) {
+        m_rulerDrag.reset();
+        if (HasCapture()) wxScrolledCanvas::ReleaseMouse();
+        return;
+    }
     m_tools.OnLButtonUp(ClientToEditor(event.GetPosition()));
     SetCursor(CursorOf(m_tools.Cursor(false)));
 }
 
 void CTavrinEditorView::OnMotion(wxMouseEvent& event) {
+    if (m_rulerDrag) {
+        DragRuler(event.GetPosition());
+        return;
+    }
     m_tools.OnMouseMove(ClientToEditor(event.GetPosition()));
 }
 
 void CTavrinEditorView::OnOtherButton(wxMouseEvent& event) {
     SetFocus();
+    if (PressRuler(event)) return;
     event.Skip();  // the right button goes on to open the context menu
 }
 
-void CTavrinEditorView::OnCaptureLost(wxMouseCaptureLostEvent&) { m_tools.OnCaptureLost(); }
+void CTavrinEditorView::OnCaptureLost(wxMouseCaptureLostEvent&) {
+    if (m_rulerDrag) {
+        m_rulerDrag.reset();
+        return;
+    }
+    m_tools.OnCaptureLost();
+}
 
 void CTavrinEditorView::OnKeyDown(wxKeyEvent& event) {
     const EditorKey key = KeyOf(event.GetKeyCode());
@@ -334,6 +448,12 @@ void CTavrinEditorView::OnSetCursor(wxSetCursorEvent& event) {
     // While the mouse is captured the cursor of the press stays.
     if (m_tools.HasCapture()) {
         event.Skip();
+        return;
+    }
+    const RulerPart part =
+        m_rulerDrag ? m_rulerDrag->Part() : RulerPartAt(wxPoint(event.GetX(), event.GetY()));
+    if (part != RulerPart::None && part != RulerPart::Client) {
+        event.SetCursor(RulerCursor(part));
         return;
     }
     event.SetCursor(CursorOf(m_tools.Cursor(false)));

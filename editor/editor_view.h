@@ -1,7 +1,8 @@
 // The 2D profile editor: a scrolling window over the 1000 x 1000 editor area
 // that paints the full repaint of editor_draw, the background photo included,
-// with the editing tools' live marks over it, prints it on one page and hands mouse and key input,
-// in editor units, to the editing tools.
+// with the editing tools' live marks and the golden ruler over it, prints it
+// on one page and hands mouse and key input, in editor units, to the ruler's
+// frame and to the editing tools.
 #pragma once
 
 #include <wx/bitmap.h>
@@ -11,10 +12,12 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "document/document.h"
 #include "editor/edit_tools.h"
 #include "editor/editor_draw.h"
+#include "editor/golden_ruler.h"
 
 class wxStatusBar;
 
@@ -60,6 +63,8 @@ public:
 
     IntPoint ClientToEditor(const wxPoint& client) const;
     IntPoint ScrollPosition() const;
+    // The part of the editor area the window shows, in editor units.
+    IntRect VisibleArea() const;
     // Whether the window shows the last full repaint at the current scroll
     // position and size, with the live marks as they are now.
     bool IsPictureCurrent() const;
@@ -92,6 +97,14 @@ private:
     void OnSetCursor(wxSetCursorEvent& event);
     void RenderFrame(const wxPoint& origin, const wxSize& size);
     void PaintLive(wxDC& dc, const wxPoint& origin);
+    // The golden ruler, when it shows, and the part of it under a point.
+    CGoldenRuler* ShownRuler() const;
+    RulerPart RulerPartAt(const wxPoint& client) const;
+    // A press on the ruler's frame or its Phi button is the ruler's own;
+    // returns false for a press that goes on to the editor.
+    bool PressRuler(const wxMouseEvent& event);
+    void DragRuler(const wxPoint& client);
+    void PaintRuler(wxDC& dc, const wxPoint& origin);
 
     CTavrinEditorDoc& m_doc;
     SettingsStore& m_settings;
@@ -109,6 +122,13 @@ private:
     bool m_bFrameValid = false;
     // The live marks changed and the window has not shown them yet.
     bool m_bLivePending = false;
+    // The ruler's frame is being moved or sized, and the window has not
+    // shown its new place yet.
+    std::optional<RulerDrag> m_rulerDrag;
+    bool m_bRulerPending = false;
+    // The ruler's picture, made again only when its size or its cuts change.
+    wxBitmap m_rulerPicture;
+    bool m_bRulerPictureFlipped = false;
     // Until the user scrolls, the view stays at the bottom-left corner while
     // the window takes its size.
     bool m_bAtInitialPosition = false;

@@ -74,4 +74,30 @@ void GlMeshSink::EndList() {
     s.m_staging.clear();
 }
 
+void GlRulerSink::BeginList(unsigned& listName) {
+    if (listName == 0) listName = glGenLists(1);
+    if (listName == 0) return;  // no names left: the ruler keeps its old lines
+    m_bOpen = true;
+    glNewList(listName, GL_COMPILE);
+    glBegin(GL_LINES);
+    glNormal3f(0.0f, 0.0f, 1.0f);
+}
+
+void GlRulerSink::Colour(float r, float g, float b) {
+    if (m_bOpen) glColor3f(r, g, b);
+}
+
+void GlRulerSink::Line(const LineVertex& from, const LineVertex& to) {
+    if (!m_bOpen) return;
+    glVertex3f(from.x, from.y, from.z);
+    glVertex3f(to.x, to.y, to.z);
+}
+
+void GlRulerSink::EndList() {
+    if (!m_bOpen) return;
+    glEnd();
+    glEndList();
+    m_bOpen = false;
+}
+
 }  // namespace orvanel

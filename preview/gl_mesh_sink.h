@@ -51,4 +51,17 @@ private:
     bool m_bOpen = false;
 };
 
+// Compiles the 3D golden ruler's lines into the ruler's own display list, in
+// the current rendering context.
+class GlRulerSink final : public RulerLineSink {
+public:
+    void BeginList(unsigned& listName) override;
+    void Colour(float r, float g, float b) override;
+    void Line(const LineVertex& from, const LineVertex& to) override;
+    void EndList() override;
+
+private:
+    bool m_bOpen = false;
+};
+
 }  // namespace orvanel

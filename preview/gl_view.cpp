@@ -18,6 +18,9 @@ namespace orvanel {
 
 namespace {
 
+// The golden ruler's lines, unless its list gives them colours of their own.
+constexpr Colour kRulerColour = Rgb(206, 162, 57);
+
 // The screen's buffers: RGBA, double-buffered, 24 depth bits, 8 stencil bits.
 wxGLAttributes ScreenAttributes() {
     wxGLAttributes attributes;
@@ -210,6 +213,14 @@ void CGLView::RenderPass() {
             glCallList(m_nGridPlaneList);
             glEnable(GL_LIGHTING);
         }
+        const C3DGoldenRuler* ruler = m_doc.m_pGoldenRuler.get();
+        if (ruler != nullptr && ruler->IsVisible()) {
+            glDisable(GL_LIGHTING);
+            const Rgba c = GlColour(kRulerColour);
+            glColor3f(c.r, c.g, c.b);
+            if (ruler->m_nList != 0) glCallList(ruler->m_nList);
+            glEnable(GL_LIGHTING);
+        }
         glCallList(m_doc.m_nPreviewList);
         if (m_bUseStrips) m_strips.Draw();
         glPopMatrix();
@@ -223,7 +234,8 @@ void CGLView::RebuildMesh() {
     const auto start = std::chrono::steady_clock::now();
     bool closedSurface = false;
     GlMeshSink sink(m_doc.m_nPreviewList, m_bUseStrips ? &m_strips : nullptr);
-    if (m_buildMesh) m_buildMesh(sink, closedSurface);
+    GlRulerSink rulerSink;
+    if (m_buildMesh) m_buildMesh(sink, rulerSink, closedSurface);
     if (closedSurface) {
         glEnable(GL_CULL_FACE);
     } else {

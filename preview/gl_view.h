@@ -20,9 +20,11 @@ namespace orvanel {
 
 class CGLView final : public wxGLCanvas, public DocumentView {
 public:
-    // Builds the document's preview list into the sink and says whether the
-    // surface closes (then back faces are culled).
-    using MeshBuilder = std::function<void(MeshSink& sink, bool& closedSurface)>;
+    // Builds the document's preview list into the sink, the golden ruler's
+    // lines into rulerSink, and says whether the surface closes (then back
+    // faces are culled).
+    using MeshBuilder =
+        std::function<void(MeshSink& sink, RulerLineSink& rulerSink, bool& closedSurface)>;
 
     // Reads the five stored colours; the destructor writes them back.
     CGLView(wxWindow* parent, CTavrinEditorDoc& doc, SettingsStore& settings, Prompter& prompter,

@@ -233,9 +233,10 @@ constexpr CommandRow kRows[] = {
      .popup = {Popup::Photo, 1, 4, "&Hide Photo"}},
     kSeparator,
     // The grid has no other way in: without this item it could not be turned on.
+    // Its key is R: G is the golden ratio's.
     {.level = Item,
      .command = C::ToggleGrid,
-     .label = "&Grid and Snap",
+     .label = "G&rid and Snap",
      .prompt = "Turn the Grid and the Snap on and off\nToggle Grid",
      .kind = Check},
     {.level = Item,

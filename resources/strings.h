@@ -64,4 +64,10 @@ inline constexpr std::string_view kTooManyTriangles =
 inline constexpr std::string_view kTransferFailed =
     "Failed.  Please make sure that a Kestavin application is running.";
 
+// The About box's link.
+inline constexpr std::string_view kUnableToOpenHyperlink = "Unable to open hyperlink:\n\n";
+inline constexpr std::string_view kNoBrowserForLinks =
+    "There is no application associated\nwith web addresses.";
+inline constexpr std::string_view kBrowserDidNotStart = "The web browser could not be started.";
+
 }  // namespace orvanel::text

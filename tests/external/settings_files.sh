@@ -21,8 +21,20 @@ wait_until() {  # SECONDS COMMAND...
     done
     return 1
 }
-windows() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null || true; }
-main_window() { [ -n "$(xdotool search --onlyvisible --pid "$pid" --name ' - Orvanel$' 2>/dev/null)" ]; }
+# The splash picture, nameless and 334 x 402, shows for its five seconds
+# beside the main window: it is no box.
+splash() {  # WINDOW
+    [ -z "$(xdotool getwindowname "$1" 2>/dev/null)" ] &&
+        xdotool getwindowgeometry "$1" 2>/dev/null | grep -q 'Geometry: 334x402$'
+}
+windows() {
+    local w
+    for w in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null || true); do
+        splash "$w" || echo "$w"
+    done
+}
+# --all: a window of the program and with that name (by default either would do).
+main_window() { [ -n "$(xdotool search --all --onlyvisible --pid "$pid" --name ' - Orvanel$' 2>/dev/null)" ]; }
 gone() { ! kill -0 "$pid" 2>/dev/null; }
 
 make_settings() {  # CASE FILE
@@ -59,7 +71,7 @@ for c in "${cases[@]}"; do
     pid=$!
     wait_until 60 main_window || fail "$name: no window"
     shown=$((($(date +%s%N) - start) / 1000000))
-    w=$(xdotool search --onlyvisible --pid "$pid" --name ' - Orvanel$' | head -1)
+    w=$(xdotool search --all --onlyvisible --pid "$pid" --name ' - Orvanel$' | head -1)
     eval "$(xdotool getwindowgeometry --shell "$w")"
     [ "$X" -ge 0 ] && [ "$Y" -ge 0 ] && [ $((X + WIDTH)) -le 1280 ] &&
         [ $((Y + HEIGHT)) -le 1024 ] && [ "$WIDTH" -ge 100 ] && [ "$HEIGHT" -ge 100 ] ||

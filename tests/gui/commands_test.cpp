@@ -146,12 +146,9 @@ TEST_F(CommandsTest, ButtonsShowTheirPromptInTheStatusBar) {
               "Left edge of window is the center of the Lathe.");
 }
 
-TEST_F(CommandsTest, CommandsStillToComeAreShownDisabled) {
+TEST_F(CommandsTest, ThePencilIsTheToolAtStart) {
     Start(Example("bowl.lum"));
     UpdateUi();
-    for (const Command command : {Command::GoldenRatio, Command::About}) {
-        EXPECT_FALSE(MenuEnabled(WxIdOf(command))) << CommandNumber(command);
-    }
     EXPECT_TRUE(frame->EditBar()->GetToolEnabled(WxIdOf(Command::ToolPencil)));
     EXPECT_TRUE(frame->EditBar()->GetToolToggled(WxIdOf(Command::ToolPencil)));
 }

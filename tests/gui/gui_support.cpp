@@ -2,6 +2,7 @@
 
 #include <wx/evtloop.h>
 #include <wx/menu.h>
+#include <wx/statusbr.h>
 #include <wx/uiaction.h>
 #include <wx/utils.h>
 
@@ -199,6 +200,38 @@ void GuiTest::ChooseFromMenus(std::string_view letters) {
         }
     }
     frame->Unbind(wxEVT_MENU_OPEN, count);
+GuiTest::ShownItem GuiTest::ChooseFromMenu(char menuKey, char itemKey, int id) {
+    wxMenuItem* item = frame->GetMenuBar()->FindItem(id);
+    EXPECT_NE(item, nullptr) << id;
+    if (item == nullptr) return {};
+    bool open = false;
+    const auto opened = [&open](wxMenuEvent& e) {
+        e.Skip();
+        if (!e.IsPopup()) open = true;
+    };
+    const auto closed = [&open](wxMenuEvent& e) {
+        e.Skip();
+        if (!e.IsPopup()) open = false;
+    };
+    frame->Bind(wxEVT_MENU_OPEN, opened);
+    frame->Bind(wxEVT_MENU_CLOSE, closed);
+    // The keys go to the window under the pointer (there is no window
+    // manager): the status bar, away from where the menu drops down.
+    wxUIActionSimulator sim;
+    sim.MouseMove(frame->GetStatusBar()->GetScreenRect().GetPosition() + wxPoint(5, 5));
+    Pump();
+    sim.Char(menuKey, wxMOD_ALT);
+    EXPECT_TRUE(WaitFor([&open] { return open; })) << "menu " << menuKey;
+    Pump();
+    const ShownItem shown{item->IsEnabled(), item->IsCheckable() && item->IsChecked()};
+    sim.Char(itemKey);
+    // A disabled item leaves the menu open.
+    if (!shown.enabled) sim.Char(WXK_ESCAPE);
+    EXPECT_TRUE(WaitFor([&open] { return !open; })) << "menu " << menuKey;
+    Pump();
+    frame->Unbind(wxEVT_MENU_OPEN, opened);
+    frame->Unbind(wxEVT_MENU_CLOSE, closed);
+    return shown;
 }
 
 }  // namespace orvanel::gui

@@ -88,6 +88,18 @@ protected:
     // menu's letter, then the letters of the submenus and of the item, each
     // once its menu is open. The command runs as the events are handled.
     void ChooseFromMenus(std::string_view letters);
+
+    // How an item looked in its open menu.
+    struct ShownItem {
+        bool enabled = false;
+        bool checked = false;
+    };
+    // Chooses a menu item with the keyboard as a user does: Alt and the
+    // menu's letter, then the item's letter. Returns how the open menu showed
+    // the item (id); the menu is closed again on return, also when the item
+    // was disabled and the letter did nothing.
+    ShownItem ChooseFromMenu(char menuKey, char itemKey, int id);
+
     CMainFrame* frame = nullptr;
 };
 

@@ -65,11 +65,12 @@ TEST_F(PrintingTest, PreviewPrintsCentredAtTheViewsShape) {
     CTavrinEditorDoc doc(settings, prompter);
     ASSERT_TRUE(doc.OnOpenDocument(Example("vase.lum")));
     auto* window = new wxFrame(nullptr, wxID_ANY, "print test");
-    auto* view = new CGLView(window, doc, settings, prompter, [&doc](MeshSink& sink, bool& closed) {
-        bool c = false;
-        doc.BuildPreviewList(sink, &c);
-        closed = c;
-    });
+    auto* view = new CGLView(window, doc, settings, prompter,
+                             [&doc](MeshSink& sink, RulerLineSink& rulerSink, bool& closed) {
+                                 bool c = false;
+                                 doc.BuildPreviewList(sink, rulerSink, &c);
+                                 closed = c;
+                             });
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     sizer->Add(view, 1, wxEXPAND);
     window->SetSizer(sizer);

@@ -99,7 +99,7 @@ TEST(CommandTableTest, TheMenuBarInItsOrder) {
         "&Tools > Background &Photo | -",
         "&Tools > Background &Photo | 32806 | &Hide [check]",
         "&Tools | -",
-        "&Tools | 32783 | &Grid and Snap [check]",
+        "&Tools | 32783 | G&rid and Snap [check]",
         "&Tools | 32773 | Force Re&draw",
         "&Help | 32791 | Orvanel Help",
         "&Help | -",
