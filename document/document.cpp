@@ -60,6 +60,7 @@ void CTavrinEditorDoc::ReadStoredSettings() {
     const float height =
         ExtrusionHeightFromStored(m_settings.GetInt(kSection, kExtrusionHeight, 50000));
     m_fExtrusionHeight = height >= 0.001f && height <= 20.0f ? height : 0.5f;
+    m_units = ReadUnitSystem(m_settings);
 }
 
 void CTavrinEditorDoc::WriteStoredSettings() {
@@ -70,6 +71,7 @@ void CTavrinEditorDoc::WriteStoredSettings() {
     m_settings.WriteInt(kSection, kPreviewSteps, m_nPreviewSteps);
     m_settings.WriteInt(kSection, kSections, m_nSections);
     m_settings.WriteInt(kSection, kExtrusionHeight, ExtrusionHeightToStored(m_fExtrusionHeight));
+    WriteUnitSystem(m_settings, m_units);
 }
 
 // The snapshot must be taken first: storing it clears the modified flag.

@@ -15,6 +15,7 @@
 #include "document/prompter.h"
 #include "document/settings_store.h"
 #include "document/undo.h"
+#include "document/unit_system.h"
 #include "document/views.h"
 #include "preview/mesh.h"
 #include "preview/mesh_sink.h"
@@ -149,6 +150,9 @@ public:
     std::string m_strObjectName = "untitled";
     bool m_bPropMapping = false;
     int m_nProportionalFactor = 1;
+    // What an editor unit measures and how sizes are shown; stored in the
+    // "Dimensions" section, not in the profile file.
+    UnitSystem m_units;
 
     Prompter& GetPrompter() const { return m_prompter; }
 
