@@ -344,6 +344,41 @@ TEST_F(EditToolsTest, AGroupMovesTogetherAndWritesNegativePositionsAsZero) {
     EXPECT_EQ(PointsOf(*doc), (std::vector<XY>{{3, 4}, {23, 9}, {400, 400}}));
 }
 
+TEST_F(EditToolsTest, ADragReportsThePointsItMovedWhereItHasThem) {
+    AddPoints(*doc, {{10, 100}, {50, 120}, {400, 400}});
+    tools->SetTool(id::kToolIdMove);
+    // By the points' places in the list: (index, position).
+    using Moved = std::vector<std::pair<int, XY>>;
+    auto moved = [&] {
+        const std::vector<MovedPoint> points = tools->MovedPoints();
+        EXPECT_TRUE(std::is_sorted(points.begin(), points.end(), [](const auto& a, const auto& b) {
+            return std::less<const ProfilePoint*>()(a.point, b.point);
+        }));
+        const std::vector<const ProfilePoint*> list = PointersOf(*doc);
+        Moved out;
+        for (const MovedPoint& m : points) {
+            const auto index = std::find(list.begin(), list.end(), m.point) - list.begin();
+            out.push_back({static_cast<int>(index), {m.at.x, m.at.y}});
+        }
+        std::sort(out.begin(), out.end(),
+                  [](const auto& a, const auto& b) { return a.first < b.first; });
+        return out;
+    };
+    Press({400, 400});
+    EXPECT_EQ(moved(), Moved{});  // not moved yet
+    Move({420, 390});
+    EXPECT_EQ(moved(), (Moved{{2, {420, 390}}}));
+    Release({420, 390});
+    EXPECT_EQ(moved(), Moved{});
+
+    Drag({0, 90}, {60, 130});  // a group of the first two
+    Press({50, 120});
+    Move({55, 100});
+    EXPECT_EQ(moved(), (Moved{{0, {15, 80}}, {1, {55, 100}}}));
+    Release({55, 100});
+    EXPECT_EQ(moved(), Moved{});
+}
+
 TEST_F(EditToolsTest, TheDraggedGroupShowsInvertedMarkersAndTheirGhosts) {
     AddPoints(*doc, {{10, 10}, {40, 10}});
     tools->SetTool(id::kToolIdMove);
