@@ -180,6 +180,17 @@ void CTavrinEditorDoc::SetPointPosition(const ProfilePoint* p, int x, int y) {
     point->y = Clamp(y);
 }
 
+bool CTavrinEditorDoc::PlacePoint(const ProfilePoint* p, int x, int y, bool bAnchor) {
+    if (p == nullptr) return false;
+    ProfilePoint* point = Mutable(p);
+    if (point->x == Clamp(x) && point->y == Clamp(y) && point->bAnchor == bAnchor) return false;
+    point->x = Clamp(x);
+    point->y = Clamp(y);
+    point->bAnchor = bAnchor;
+    Commit();
+    return true;
+}
+
 int CTavrinEditorDoc::SelectInRect(int x1, int y1, int x2, int y2) {
     const int left = std::min(x1, x2);
     const int right = std::max(x1, x2);

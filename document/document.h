@@ -79,6 +79,9 @@ public:
     // Writes a new position into a point without a commit: the end of a group
     // drag writes every point of the group and then calls CheckpointModified.
     void SetPointPosition(const ProfilePoint* p, int x, int y);
+    // Puts a point at a typed position, clamped as a drag clamps, with the
+    // anchor flag, as one undo step; false, and no step, when nothing changes.
+    bool PlacePoint(const ProfilePoint* p, int x, int y, bool bAnchor);
     int MaxX() const;
     int MaxY() const;
 
