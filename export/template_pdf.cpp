@@ -1,0 +1,89 @@
+#include "export/template_pdf.h"
+
+#include <cairo-pdf.h>
+
+#include <memory>
+#include <new>
+
+#include "document/safe_file.h"
+#include "export/cairo_canvas.h"
+#include "resources/strings.h"
+
+namespace orvanel {
+
+namespace {
+
+constexpr double kPointsPerMm = 72.0 / 25.4;
+
+struct SurfaceDeleter {
+    void operator()(cairo_surface_t* s) const { cairo_surface_destroy(s); }
+};
+struct ContextDeleter {
+    void operator()(cairo_t* cr) const { cairo_destroy(cr); }
+};
+
+// Cairo hands the PDF's bytes over as it makes them.
+struct Sink {
+    CSafeFileWriter& file;
+    bool failed = false;
+};
+
+cairo_status_t WriteBytes(void* closure, const unsigned char* data, unsigned int length) {
+    auto* sink = static_cast<Sink*>(closure);
+    try {
+        sink->file.Write(data, length);
+    } catch (const CFileException&) {
+        sink->failed = true;
+        return CAIRO_STATUS_WRITE_ERROR;
+    }
+    return CAIRO_STATUS_SUCCESS;
+}
+
+// Draws every page; false when Cairo or the file failed.
+bool DrawPages(const TemplatePages& pages, const std::string& title, Sink& sink) {
+    const PaperSize paper = pages.Paper();
+    const std::unique_ptr<cairo_surface_t, SurfaceDeleter> surface(
+        cairo_pdf_surface_create_for_stream(WriteBytes, &sink, paper.width * kPointsPerMm,
+                                            paper.height * kPointsPerMm));
+    if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS) return false;
+    cairo_pdf_surface_set_metadata(surface.get(), CAIRO_PDF_METADATA_TITLE, title.c_str());
+    cairo_pdf_surface_set_metadata(surface.get(), CAIRO_PDF_METADATA_CREATOR, "Orvanel");
+    {
+        const std::unique_ptr<cairo_t, ContextDeleter> cr(cairo_create(surface.get()));
+        for (int page = 0; page < pages.PageCount(); ++page) {
+            {
+                CairoCanvas canvas(cr.get(), kTemplateUnitsPerMm);
+                pages.DrawPage(canvas, page);
+            }
+            cairo_show_page(cr.get());
+        }
+        if (cairo_status(cr.get()) != CAIRO_STATUS_SUCCESS) return false;
+    }
+    cairo_surface_finish(surface.get());
+    return cairo_surface_status(surface.get()) == CAIRO_STATUS_SUCCESS && !sink.failed;
+}
+
+}  // namespace
+
+ExportOutcome WriteTemplatePdf(const CTavrinEditorDoc& doc, const std::filesystem::path& path,
+                               PaperSize paper, bool mirror, Prompter& prompter) {
+    try {
+        const std::optional<TemplatePages> pages = TemplatePages::Make(doc, paper, mirror);
+        if (!pages) {
+            prompter.ShowMessage(text::kNoSplineToExport);
+            return ExportOutcome::Refused;
+        }
+        CSafeFileWriter file(path);
+        Sink sink{file};
+        if (DrawPages(*pages, doc.GetTitle(), sink)) {
+            file.Commit();
+            return ExportOutcome::Written;
+        }
+    } catch (const CFileException&) {
+    } catch (const std::bad_alloc&) {
+    }
+    prompter.ShowMessage(text::kErrorSaving);
+    return ExportOutcome::Failed;
+}
+
+}  // namespace orvanel
