@@ -15,7 +15,9 @@
 #include "app/wx_prompter.h"
 #include "document/commands.h"
 #include "editor/editor_view.h"
+#include "editor/profile_size.h"
 #include "resources/art.h"
+#include "resources/dimension_texts.h"
 #include "resources/ids.h"
 #include "resources/strings.h"
 #include "resources/ui_texts.h"
@@ -377,22 +379,23 @@ void CMainFrame::BuildToolbars() {
 }
 
 void CMainFrame::BuildStatusBar() {
-    wxStatusBar* bar = CreateStatusBar(4);
+    wxStatusBar* bar = CreateStatusBar(5);
     // The trailing blanks of the initial texts reserve room for the numbers;
     // in a proportional font blanks are narrow, so the widest figures the
-    // panes show size them too.
-    const std::pair<std::string_view, const char*> panes[] = {
+    // panes show size them too. The size pane starts empty.
+    const std::pair<std::string_view, std::string_view> panes[] = {
         {text::kCoordinatesPaneInitial, "X:9999 ; Y:9999"},
         {text::kPolygonsPaneInitial, "Polygons: 9999999"},
-        {text::kPointsPaneInitial, "Points: 99999"}};
-    int widths[4] = {-1, 0, 0, 0};
-    for (int i = 0; i < 3; ++i) {
+        {text::kPointsPaneInitial, "Points: 99999"},
+        {"", text::kSizePaneInitial}};
+    int widths[5] = {-1, 0, 0, 0, 0};
+    for (int i = 0; i < 4; ++i) {
         const int text = std::max(bar->GetTextExtent(Wx(panes[i].first)).x,
-                                  bar->GetTextExtent(panes[i].second).x);
+                                  bar->GetTextExtent(Wx(panes[i].second)).x);
         widths[i + 1] = text + FromDIP(16);
     }
-    bar->SetStatusWidths(4, widths);
-    for (int i = 0; i < 3; ++i) bar->SetStatusText(Wx(panes[i].first), i + 1);
+    bar->SetStatusWidths(5, widths);
+    for (int i = 0; i < 4; ++i) bar->SetStatusText(Wx(panes[i].first), i + 1);
     SetStatusBarPane(0);
     SetStatusText(Wx(text::kIdleStatus), 0);
 }
@@ -461,6 +464,10 @@ void CMainFrame::UpdateStatusPanes() {
     const wxString points = wxString::FromUTF8(PointsPaneText(doc));
     if (bar->GetStatusText(2) != polygons) bar->SetStatusText(polygons, 2);
     if (bar->GetStatusText(3) != points) bar->SetStatusText(points, 3);
+    // The object's size, with a drag's points where the drag has them.
+    const wxString size = wxString::FromUTF8(
+        SizePaneText(MeasureProfileSize(doc, m_pEditorView->Tools().MovedPoints()), doc.m_units));
+    if (bar->GetStatusText(4) != size) bar->SetStatusText(size, 4);
 }
 
 void CMainFrame::UpdateTitle() { SetTitle(wxString::FromUTF8(WindowTitle(m_context.doc))); }

@@ -15,6 +15,7 @@
 #include "document/document.h"
 #include "editor/edit_tools.h"
 #include "editor/editor_draw.h"
+#include "editor/photo_calibration.h"
 
 class wxStatusBar;
 
@@ -73,6 +74,11 @@ public:
     // The cursor of a cursor number, made from its picture on first use.
     const wxCursor& CursorOf(int cursorId);
 
+    // Calibrate Photo: the next two clicks mark the ends of a known distance
+    // on the photo, then the distance is asked for; Esc abandons it.
+    void StartCalibration();
+    const PhotoCalibration& Calibration() const { return m_calibration; }
+
     // One printed page of the given printable size in device pixels; the
     // drawing fits the page whatever the DC's own scale. Returns the scale.
     double RenderPrintPage(wxDC& dc, const wxSize& pagePixels);
@@ -93,6 +99,12 @@ private:
     void OnForceRedraw(wxCommandEvent& event);
     void RenderFrame(const wxPoint& origin, const wxSize& size);
     void PaintLive(wxDC& dc, const wxPoint& origin);
+    // Runs a change of the calibration and repaints its marks where they
+    // were and where they are.
+    template <class Change>
+    void ChangeCalibration(Change&& change);
+    void EndCalibration();
+    void AskCalibrationDistance();
 
     CTavrinEditorDoc& m_doc;
     SettingsStore& m_settings;
@@ -114,6 +126,8 @@ private:
     // the window takes its size.
     bool m_bAtInitialPosition = false;
     bool m_bAtInitialPositionPending = false;
+
+    PhotoCalibration m_calibration;
 
     // Last: the tools call back into the members above.
     EditTools m_tools;

@@ -1,6 +1,7 @@
 #include "editor/profile_size.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <functional>
 
@@ -73,6 +74,31 @@ FieldRead<double> UnitSizeToMake(SizeToMake what, std::string_view text, double 
     // The bounds went through single precision: the result is held to the range.
     const double size = std::clamp(*read.value / perUnit, kSmallestUnitSize, kLargestUnitSize);
     return {size, {}};
+}
+
+std::string UnitSizeText(double unitSize) {
+    std::string text = FixedText(unitSize, 6);
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.') text.pop_back();
+    return text;
+}
+
+UnitSizeField ShowUnitSize(double unitSize) { return {unitSize, UnitSizeText(unitSize)}; }
+
+FieldRead<double> ReadUnitSize(std::string_view text, const UnitSizeField& shown) {
+    if (text == shown.text) return {shown.unitSize, {}};
+    const FieldRead<float> read = ReadNumberField(text, static_cast<float>(kSmallestUnitSize),
+                                                  static_cast<float>(kLargestUnitSize));
+    if (!read.value) return {std::nullopt, read.message};
+    // The typed decimals, not their nearest float: "0.1" is a tenth.
+    std::string_view digits = text;
+    while (!digits.empty() &&
+           (digits.front() == ' ' || digits.front() == '\t' || digits.front() == '+')) {
+        digits.remove_prefix(1);
+    }
+    double exact = *read.value;
+    std::from_chars(digits.data(), digits.data() + digits.size(), exact);
+    return {std::clamp(exact, kSmallestUnitSize, kLargestUnitSize), {}};
 }
 
 }  // namespace orvanel

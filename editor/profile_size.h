@@ -46,4 +46,17 @@ enum class SizeToMake { Height, Diameter };
 FieldRead<double> UnitSizeToMake(SizeToMake what, std::string_view text, double extent,
                                  DisplayUnit unit);
 
+// The Dimensions dialog's unit size field: the size as the field shows it,
+// to six decimals, and the field read back. A text left as shown keeps the
+// exact size it stands for, so that opening and closing the dialog never
+// changes the unit size by its rounding.
+std::string UnitSizeText(double unitSize);
+struct UnitSizeField {
+    double unitSize = 1.0;
+    std::string text;  // UnitSizeText(unitSize)
+};
+UnitSizeField ShowUnitSize(double unitSize);
+// Refused with the range message outside 0.01 ... 100 mm.
+FieldRead<double> ReadUnitSize(std::string_view text, const UnitSizeField& shown);
+
 }  // namespace orvanel

@@ -114,5 +114,18 @@ TEST(ProfileSizeTest, UnitSizeThatMakesAWantedSize) {
     }
 }
 
+TEST(ProfileSizeTest, TheUnitSizeFieldKeepsWhatItShows) {
+    const UnitSizeField shown = ShowUnitSize(1.0 / 3.0);
+    EXPECT_EQ(shown.text, "0.333333");
+    EXPECT_EQ(ReadUnitSize("0.333333", shown).value, 1.0 / 3.0);
+    EXPECT_EQ(ReadUnitSize(" +0.1 ", shown).value, 0.1);
+    EXPECT_EQ(ShowUnitSize(25.4).text, "25.4");
+    EXPECT_EQ(ShowUnitSize(100).text, "100");
+    for (const char* refused : {"0.001", "100.5", "-1"}) {
+        EXPECT_EQ(ReadUnitSize(refused, shown).message, "Enter a number between 0.01 and 100.");
+    }
+    EXPECT_EQ(ReadUnitSize("one", shown).message, "Enter a number.");
+}
+
 }  // namespace
 }  // namespace orvanel::test
