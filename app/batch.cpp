@@ -1,6 +1,5 @@
 #include "app/batch.h"
 
-#include <cfloat>
 #include <charconv>
 #include <climits>
 #include <filesystem>
@@ -23,6 +22,9 @@ namespace orvanel {
 
 namespace {
 
+// The factor multiplies the coordinates: any positive one will do.
+constexpr IntRange kCommandLineFactorRange{1, INT_MAX};
+
 constexpr std::string_view kUsage =
     "usage: orvanel --info PROFILE.lum\n"
     "       orvanel --export-pov OUT PROFILE.lum [--normalised | --proportional-factor N]\n"
@@ -33,7 +35,8 @@ constexpr std::string_view kUsage =
     "       orvanel --export-stl OUT PROFILE.lum [--sections N] [--steps N] [--ascii]\n"
     "       orvanel --export-svg OUT PROFILE.lum [--steps N] [--mirror]\n"
     "       orvanel --export-dxf OUT PROFILE.lum [--steps N] [--mirror]\n"
-    "       orvanel --export-template OUT.pdf PROFILE.lum [--paper a4|letter] [--mirror]\n";
+    "       orvanel --export-template OUT.pdf PROFILE.lum [--paper a4|letter] [--mirror]\n"
+    "       every export also takes --force: an OUT marked read-only is replaced\n";
 
 constexpr std::string_view kParseColour = "Please enter a colour as RRGGBB.";
 
@@ -43,6 +46,9 @@ public:
     explicit BatchPrompter(std::ostream& err) : m_err(err) {}
     void ShowMessage(std::string_view text, MessageIcon, std::string_view) override {
         m_err << text << '\n';
+    }
+    void ShowError(std::string_view text, std::string_view reason) override {
+        m_err << text << '\n' << reason << '\n';
     }
     bool AskYesNo(std::string_view text) override {
         m_err << text << '\n';
@@ -79,15 +85,16 @@ struct UsageError {
     std::string text;
 };
 
-// Command-line values are refused as the dialog refuses its fields.
-int ParseInt(std::string_view s, int lo = INT_MIN, int hi = INT_MAX) {
-    FieldRead<int> read = ReadIntField(s, lo, hi);
+// Command-line values are refused as the dialog refuses its fields, each
+// with its own range.
+int ParseInt(std::string_view s, IntRange range) {
+    FieldRead<int> read = ReadIntField(s, range.lo, range.hi);
     if (!read.value) throw Refusal{read.message};
     return *read.value;
 }
 
-float ParseFloat(std::string_view s) {
-    FieldRead<float> read = ReadNumberField(s, -FLT_MAX, FLT_MAX);
+float ParseFloat(std::string_view s, FloatRange range) {
+    FieldRead<float> read = ReadNumberField(s, range.lo, range.hi);
     if (!read.value) throw Refusal{read.message};
     return *read.value;
 }
@@ -102,16 +109,22 @@ Colour ParseColour(std::string_view s) {
                static_cast<std::uint8_t>(rgb));
 }
 
-// The options after the command's fixed arguments, one at a time.
+// The options after the command's fixed arguments, one at a time; --force,
+// which every export takes, is taken here.
 class Options {
 public:
     Options(const std::vector<std::string_view>& args, std::size_t first)
         : m_args(args), m_next(first) {}
     bool Next(std::string_view& option) {
+        while (m_next < m_args.size() && m_args[m_next] == "--force") {
+            m_bForce = true;
+            ++m_next;
+        }
         if (m_next >= m_args.size()) return false;
         option = m_args[m_next++];
         return true;
     }
+    bool Force() const { return m_bForce; }
     std::string_view Value(std::string_view option) {
         if (m_next >= m_args.size()) throw UsageError{std::string(option) + " needs a value"};
         return m_args[m_next++];
@@ -120,6 +133,7 @@ public:
 private:
     const std::vector<std::string_view>& m_args;
     std::size_t m_next;
+    bool m_bForce = false;
 };
 
 class Batch {
@@ -147,6 +161,11 @@ public:
 private:
     bool Open(std::string_view profile) {
         return m_doc.OnOpenDocument(std::filesystem::path(profile));
+    }
+    // The profile to export, with the command line's say over read-only files.
+    bool OpenToExport(std::string_view profile, const Options& options) {
+        m_doc.m_bOverwriteReadOnly = options.Force();
+        return Open(profile);
     }
 
     static int Status(ExportOutcome outcome) { return outcome == ExportOutcome::Written ? 0 : 1; }
@@ -183,7 +202,7 @@ private:
             if (o == "--normalised") {
                 proportional = false;
             } else if (o == "--proportional-factor") {
-                factor = ParseInt(options.Value(o), 1, INT_MAX);
+                factor = ParseInt(options.Value(o), kCommandLineFactorRange);
             } else {
                 throw UsageError{"unknown option " + std::string(o)};
             }
@@ -191,7 +210,7 @@ private:
         if (proportional.has_value() && factor.has_value()) {
             throw UsageError{"--normalised and --proportional-factor exclude each other"};
         }
-        if (!Open(profile)) return 1;
+        if (!OpenToExport(profile, options)) return 1;
         m_doc.m_strObjectName = out.stem().string();
         PovOptions pov = PovOptions::Of(m_doc);
         if (proportional.has_value()) pov.bPropMapping = false;
@@ -207,19 +226,19 @@ private:
         bool flip = false;
         for (std::string_view o; options.Next(o);) {
             if (o == "--sections") {
-                vrml.nSections = ParseInt(options.Value(o));
+                vrml.nSections = ParseInt(options.Value(o), kVrmlSectionsRange);
             } else if (o == "--steps") {
-                vrml.nSteps = ParseInt(options.Value(o));
+                vrml.nSteps = ParseInt(options.Value(o), kVrmlStepsRange);
             } else if (o == "--smoothing-angle") {
-                vrml.nSmoothingAngle = ParseInt(options.Value(o));
+                vrml.nSmoothingAngle = ParseInt(options.Value(o), kVrmlSmoothingAngleRange);
             } else if (o == "--hole-radius") {
-                vrml.nHoleRadius = ParseInt(options.Value(o));
+                vrml.nHoleRadius = ParseInt(options.Value(o), kVrmlHoleRadiusRange);
             } else if (o == "--flip-normals") {
                 flip = true;
             } else if (o == "--shininess") {
-                vrml.fShininess = ParseFloat(options.Value(o));
+                vrml.fShininess = ParseFloat(options.Value(o), kVrmlShininessRange);
             } else if (o == "--transparency") {
-                vrml.fTransparency = ParseFloat(options.Value(o));
+                vrml.fTransparency = ParseFloat(options.Value(o), kVrmlTransparencyRange);
             } else if (o == "--diffuse") {
                 vrml.clrDiffuse = ParseColour(options.Value(o));
             } else if (o == "--emissive") {
@@ -231,7 +250,7 @@ private:
             }
         }
         if (auto refusal = ValidateVrmlOptions(vrml)) throw Refusal{*refusal};
-        if (!Open(profile)) return 1;
+        if (!OpenToExport(profile, options)) return 1;
         // The dialog's check box starts as the document's flag.
         vrml.bFlipNormals = flip || m_doc.m_bFlipNormals;
         return Status(WriteVrmlFile(m_doc, out, out.stem().string(), vrml, m_prompter));
@@ -242,16 +261,16 @@ private:
         bool ascii = false;
         for (std::string_view o; options.Next(o);) {
             if (o == "--sections") {
-                sections = ParseInt(options.Value(o), kStlSectionsRange.lo, kStlSectionsRange.hi);
+                sections = ParseInt(options.Value(o), kStlSectionsRange);
             } else if (o == "--steps") {
-                steps = ParseInt(options.Value(o), kStlStepsRange.lo, kStlStepsRange.hi);
+                steps = ParseInt(options.Value(o), kStlStepsRange);
             } else if (o == "--ascii") {
                 ascii = true;
             } else {
                 throw UsageError{"unknown option " + std::string(o)};
             }
         }
-        if (!Open(profile)) return 1;
+        if (!OpenToExport(profile, options)) return 1;
         StlOptions stl = StlOptions::Of(m_doc);
         if (sections) stl.nSections = *sections;
         if (steps) stl.nSteps = *steps;
@@ -276,7 +295,7 @@ private:
                 throw UsageError{"unknown option " + std::string(o)};
             }
         }
-        if (!Open(profile)) return 1;
+        if (!OpenToExport(profile, options)) return 1;
         return Status(write(m_doc, out, outline, m_prompter));
     }
 
@@ -300,7 +319,7 @@ private:
                 throw UsageError{"unknown option " + std::string(o)};
             }
         }
-        if (!Open(profile)) return 1;
+        if (!OpenToExport(profile, options)) return 1;
         return Status(WriteTemplatePdf(m_doc, out, paper, mirror, m_prompter));
     }
 

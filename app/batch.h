@@ -11,6 +11,9 @@
 //   orvanel --export-svg OUT PROFILE.lum [--steps N] [--mirror]
 //   orvanel --export-dxf OUT PROFILE.lum [--steps N] [--mirror]
 //   orvanel --export-template OUT.pdf PROFILE.lum [--paper a4|letter] [--mirror]
+//
+// Every export also takes --force, which replaces an OUT marked read-only.
+// An OUT that is the profile itself is refused, under any name.
 #pragma once
 
 #include <ostream>

@@ -1,6 +1,7 @@
 #include "app/main_frame.h"
 
 #include <wx/accel.h>
+#include <wx/display.h>
 #include <wx/dnd.h>
 #include <wx/filedlg.h>
 #include <wx/menu.h>
@@ -635,10 +636,26 @@ void CMainFrame::OnMoveOrSize(wxEvent& event) {
     }
 }
 
+namespace {
+
+// Each screen's work area, the primary screen's first.
+std::vector<IntRect> ScreenWorkAreas() {
+    std::vector<IntRect> areas;
+    for (unsigned i = 0; i < wxDisplay::GetCount(); ++i) {
+        const wxDisplay display(i);
+        const wxRect a = display.GetClientArea();
+        const IntRect area{a.x, a.y, a.x + a.width, a.y + a.height};
+        areas.insert(display.IsPrimary() ? areas.begin() : areas.end(), area);
+    }
+    return areas;
+}
+
+}  // namespace
+
 void CMainFrame::ShowAtStoredPlacement() {
     const WindowPlacement placement = ReadWindowPlacement(m_context.settings);
-    m_normalRect = placement.normal;
-    const IntRect& r = placement.normal;
+    const IntRect r = FitPlacementRect(placement.normal, ScreenWorkAreas());
+    m_normalRect = r;
     SetSize(r.left, r.top, r.right - r.left, r.bottom - r.top);
     switch (placement.InitialShow()) {
         case ShowState::Minimized:
@@ -655,7 +672,7 @@ void CMainFrame::ShowAtStoredPlacement() {
             Show();
             break;
     }
-    m_normalRect = placement.normal;
+    m_normalRect = r;
     ActivateView(m_pPreviewView);
 }
 

@@ -1,16 +1,29 @@
 #include "app/window_placement.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace orvanel {
 
-std::string FormatPlacementRect(const IntRect& r) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%04d %04d %04d %04d", r.left, r.top, r.right, r.bottom);
-    return text;
-}
-
 namespace {
+
+constexpr int kMinField = -999;
+constexpr int kMaxField = 9999;
+
+int Field(std::int32_t v) { return std::clamp<int>(v, kMinField, kMaxField); }
+
+struct Span {
+    long long lo, hi;
+    long long Size() const { return hi - lo; }
+    long long Overlap(const Span& o) const { return std::min(hi, o.hi) - std::max(lo, o.lo); }
+    // The span of `size` inside this one nearest to starting at `start`.
+    long long Nearest(long long start, long long size) const {
+        return std::clamp(start, lo, hi - size);
+    }
+};
+
+Span Horizontal(const IntRect& r) { return {r.left, r.right}; }
+Span Vertical(const IntRect& r) { return {r.top, r.bottom}; }
 
 // atoi on the text from the offset on, without reading past its end; a value
 // beyond 32 bits saturates instead of overflowing.
@@ -31,6 +44,47 @@ int NumberAt(std::string_view text, std::size_t offset) {
 }
 
 }  // namespace
+
+std::string FormatPlacementRect(const IntRect& r) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%04d %04d %04d %04d", Field(r.left), Field(r.top),
+                  Field(r.right), Field(r.bottom));
+    return text;
+}
+
+IntRect FitPlacementRect(const IntRect& r, std::span<const IntRect> workAreas) {
+    const Span x = Horizontal(r);
+    const Span y = Vertical(r);
+    const IntRect* area = nullptr;
+    long long bestOverlap = -1;
+    for (const IntRect& a : workAreas) {
+        if (Horizontal(a).Size() <= 0 || Vertical(a).Size() <= 0) continue;
+        const long long ox = std::max(0LL, x.Overlap(Horizontal(a)));
+        const long long oy = std::max(0LL, y.Overlap(Vertical(a)));
+        if (ox * oy > bestOverlap) {
+            bestOverlap = ox * oy;
+            area = &a;
+        }
+    }
+    if (area == nullptr) return r;
+    const Span ax = Horizontal(*area);
+    const Span ay = Vertical(*area);
+    const bool fits = x.Size() >= kMinPlacementSide && y.Size() >= kMinPlacementSide &&
+                      x.Size() <= ax.Size() && y.Size() <= ay.Size() &&
+                      x.Overlap(ax) >= kMinPlacementSide && y.Overlap(ay) >= kMinPlacementSide;
+    if (fits) return r;
+    // A usable side leaves the window system room for the menus and bars,
+    // which it keeps whole whatever size it is asked for.
+    const auto side = [](long long stored, long long usable, long long room) {
+        return std::min(stored < kMinPlacementSide ? usable : stored, room);
+    };
+    const long long width = side(x.Size(), Horizontal(kDefaultNormalRect).Size(), ax.Size());
+    const long long height = side(y.Size(), Vertical(kDefaultNormalRect).Size(), ay.Size());
+    const long long left = ax.Nearest(x.lo, width);
+    const long long top = ay.Nearest(y.lo, height);
+    return {static_cast<std::int32_t>(left), static_cast<std::int32_t>(top),
+            static_cast<std::int32_t>(left + width), static_cast<std::int32_t>(top + height)};
+}
 
 IntRect ParsePlacementRect(std::string_view text) {
     if (text.empty()) return kDefaultNormalRect;

@@ -2,6 +2,7 @@
 // minimized or maximized, kept in the "WindowPos" section.
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -19,12 +20,26 @@ inline constexpr std::string_view kMaximized = "maximized";
 
 inline constexpr IntRect kDefaultNormalRect{10, 10, 610, 410};
 
-// "%04d %04d %04d %04d" of left, top, right and bottom.
+// "%04d %04d %04d %04d" of left, top, right and bottom, each held to
+// -999..9999: a wider number would push the next off its offset, so that
+// what is read back would not be what was written.
 std::string FormatPlacementRect(const IntRect& r);
 // The four numbers at offsets 0, 5, 10 and 15, each read as atoi reads: a
 // field that is missing or holds no digits reads as 0. Empty text gives the
 // default rectangle.
 IntRect ParsePlacementRect(std::string_view text);
+
+// The smallest window side the user can still take hold of.
+inline constexpr int kMinPlacementSide = 100;
+
+// The stored rectangle as the window is put on the screens, whose work areas
+// are given with the primary one first. A rectangle smaller than
+// kMinPlacementSide either way, larger than its screen's work area, or with
+// less than that much of it on any screen, is fitted into the work area of
+// the screen it is most on (else the primary one), as near its place as it
+// goes; a side too short to use takes the first run's length. Any other
+// rectangle is left as it is.
+IntRect FitPlacementRect(const IntRect& r, std::span<const IntRect> workAreas);
 
 enum class ShowState { Normal, Maximized, Minimized };
 

@@ -29,6 +29,12 @@ void WxPrompter::ShowMessage(std::string_view text, MessageIcon icon, std::strin
     wxMessageBox(Wx(text), Wx(caption), style, m_pParent);
 }
 
+void WxPrompter::ShowError(std::string_view text, std::string_view reason) {
+    wxMessageDialog box(m_pParent, Wx(text), Wx(text::kAppName), wxOK | wxICON_EXCLAMATION);
+    box.SetExtendedMessage(Wx(reason));
+    box.ShowModal();
+}
+
 bool WxPrompter::AskYesNo(std::string_view text) {
     return wxMessageBox(Wx(text), Wx(text::kAppName), wxYES_NO | wxICON_EXCLAMATION, m_pParent) ==
            wxYES;

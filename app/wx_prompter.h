@@ -11,6 +11,7 @@ namespace orvanel {
 class WxPrompter final : public Prompter, public SavePrompts {
 public:
     void ShowMessage(std::string_view text, MessageIcon icon, std::string_view caption) override;
+    void ShowError(std::string_view text, std::string_view reason) override;
     bool AskYesNo(std::string_view text) override;
     SaveAnswer AskSaveChanges(std::string_view title) override;
     std::optional<std::filesystem::path> AskSavePath(std::string_view title) override;

@@ -75,8 +75,22 @@ void CMemFile::Write(const void* buffer, std::size_t n) {
     m_nPosition = end;
 }
 
+std::string CFileException::Reason() const {
+    return m_strReason.empty() ? std::string(std::strerror(m_nOsError)) : m_strReason;
+}
+
+std::string SpecialFileReason(unsigned mode) {
+    if (S_ISDIR(mode)) return std::strerror(EISDIR);
+    if (S_ISFIFO(mode)) return "Is a named pipe";
+    if (S_ISCHR(mode)) return "Is a character device";
+    if (S_ISBLK(mode)) return "Is a block device";
+    if (S_ISSOCK(mode)) return "Is a socket";
+    return "Is not a regular file";
+}
+
 CDiskFile::CDiskFile(const std::filesystem::path& path) : m_strPath(path.string()) {
-    m_fd = ::open(m_strPath.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK a named pipe would wait for a writer for ever.
+    m_fd = ::open(m_strPath.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (m_fd < 0) throw CFileException("cannot open " + m_strPath, errno);
     struct stat st {};
     if (::fstat(m_fd, &st) != 0) {
@@ -84,9 +98,11 @@ CDiskFile::CDiskFile(const std::filesystem::path& path) : m_strPath(path.string(
         ::close(m_fd);
         throw CFileException("cannot read " + m_strPath, err);
     }
-    if (S_ISDIR(st.st_mode)) {
+    if (!S_ISREG(st.st_mode)) {
         ::close(m_fd);
-        throw CFileException(m_strPath + " is a folder", EISDIR);
+        const int err = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+        throw CFileException(m_strPath + " is not a regular file", err,
+                             SpecialFileReason(st.st_mode));
     }
     m_nLength = static_cast<std::uint64_t>(st.st_size);
 }

@@ -9,20 +9,30 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace orvanel {
 
-// The operating system refused a file operation.
+// The operating system refused a file operation, or the program refused it
+// for a reason of its own.
 class CFileException : public std::runtime_error {
 public:
-    CFileException(const std::string& what, int osError)
-        : std::runtime_error(what), m_nOsError(osError) {}
+    // `reason` is what the user is told; without one, the system's words for osError.
+    CFileException(const std::string& what, int osError, std::string reason = {})
+        : std::runtime_error(what), m_nOsError(osError), m_strReason(std::move(reason)) {}
     int OsError() const { return m_nOsError; }
+    // Why, as the user reads it: "No space left on device", "Is a named pipe".
+    std::string Reason() const;
 
 private:
     int m_nOsError;
+    std::string m_strReason;
 };
+
+// What a file that is not a regular one is, in the system's manner of speaking
+// ("Is a directory"), for refusals of it.
+std::string SpecialFileReason(unsigned mode);
 
 // The bytes do not hold what the archive expects.
 class CArchiveException : public std::runtime_error {
@@ -65,10 +75,11 @@ private:
     std::size_t m_nGrowBytes = 4096;
 };
 
-// A file on disk opened for reading, through a plain descriptor.
+// A regular file on disk opened for reading, through a plain descriptor.
 class CDiskFile final : public CFile {
 public:
-    // Throws CFileException when the file cannot be opened.
+    // Throws CFileException when the file cannot be opened or is no regular
+    // file: a pipe or a device is refused at once instead of waited on.
     explicit CDiskFile(const std::filesystem::path& path);
     ~CDiskFile() override;
     CDiskFile(const CDiskFile&) = delete;

@@ -4,7 +4,6 @@
 #include <climits>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 
 #include "document/safe_file.h"
 #include "editor/curve.h"
@@ -377,8 +376,7 @@ bool CTavrinEditorDoc::OnOpenDocument(const std::filesystem::path& path) {
             if (!Serialize(ar)) return false;
         }
     } catch (const CFileException& e) {
-        m_prompter.ShowMessage("Cannot open the file " + path.string() + ".\n" +
-                               std::strerror(e.OsError()));
+        m_prompter.ShowMessage("Cannot open the file " + path.string() + ".\n" + e.Reason());
         return false;
     }
     SetPathName(path);
@@ -391,15 +389,15 @@ bool CTavrinEditorDoc::OnOpenDocument(const std::filesystem::path& path) {
 bool CTavrinEditorDoc::OnSaveDocument(const std::filesystem::path& path) {
     const bool wasModified = m_bModified;
     try {
-        CSafeFileWriter file(path);
+        CSafeFileWriter file(path, {{}, m_bOverwriteReadOnly});
         CArchive ar(file, CArchive::Mode::store);
         if (!Serialize(ar)) {
             m_bModified = wasModified;
             return false;
         }
         file.Commit();
-    } catch (const CFileException&) {
-        m_prompter.ShowMessage(text::kErrorSaving);
+    } catch (const CFileException& e) {
+        m_prompter.ShowError(text::kErrorSaving, e.Reason());
         m_bModified = wasModified;
         return false;
     }
@@ -440,8 +438,8 @@ bool CTavrinEditorDoc::Serialize(CArchive& ar) {
     if (ar.IsStoring()) {
         try {
             StoreTo(ar);
-        } catch (const CFileException&) {
-            m_prompter.ShowMessage(text::kErrorSaving);
+        } catch (const CFileException& e) {
+            m_prompter.ShowError(text::kErrorSaving, e.Reason());
             return false;
         }
         SetModifiedFlag(false);

@@ -13,6 +13,7 @@
 #include "document/profile_format.h"
 #include "document/profile_point.h"
 #include "document/prompter.h"
+#include "document/safe_file.h"
 #include "document/settings_store.h"
 #include "document/undo.h"
 #include "document/unit_system.h"
@@ -153,6 +154,10 @@ public:
     std::string m_strObjectName = "untitled";
     bool m_bPropMapping = false;
     int m_nProportionalFactor = 1;
+    // Saves and exports replace a file marked read-only all the same.
+    bool m_bOverwriteReadOnly = false;
+    // What an export of this document may write over: never its own file.
+    SaveRules ExportRules() const { return {m_strPathName, m_bOverwriteReadOnly}; }
     // What an editor unit measures and how sizes are shown; stored in the
     // "Dimensions" section, not in the profile file.
     UnitSystem m_units;

@@ -17,6 +17,9 @@ public:
     // program has its own ("CPicture Error").
     virtual void ShowMessage(std::string_view text, MessageIcon icon = MessageIcon::Exclamation,
                              std::string_view caption = "Orvanel") = 0;
+    // An OK box with the exclamation icon whose secondary text says why, in
+    // the system's words where the system refused ("Permission denied").
+    virtual void ShowError(std::string_view text, std::string_view reason) = 0;
     // A Yes/No box with the exclamation icon; true means Yes.
     virtual bool AskYesNo(std::string_view text) = 0;
 };
@@ -29,12 +32,17 @@ public:
         MessageIcon icon;
         std::string caption;
         bool question;
+        std::string reason = {};
     };
 
     explicit RecordingPrompter(bool answer = true) : m_bAnswer(answer) {}
 
     void ShowMessage(std::string_view text, MessageIcon icon, std::string_view caption) override {
         m_shown.push_back({std::string(text), icon, std::string(caption), false});
+    }
+    void ShowError(std::string_view text, std::string_view reason) override {
+        m_shown.push_back(
+            {std::string(text), MessageIcon::Exclamation, "Orvanel", false, std::string(reason)});
     }
     bool AskYesNo(std::string_view text) override {
         m_shown.push_back({std::string(text), MessageIcon::Exclamation, "Orvanel", true});

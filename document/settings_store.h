@@ -1,5 +1,6 @@
 // Per-user settings, addressed by section and key as the program has always
-// stored them. The application backs this with wxConfig; tests use memory.
+// stored them. The application backs this with its settings file; tests use
+// memory.
 #pragma once
 
 #include <map>

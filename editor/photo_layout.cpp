@@ -1,15 +1,14 @@
 #include "editor/photo_layout.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <climits>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <new>
 #include <vector>
 
+#include "document/archive.h"
 #include "resources/strings.h"
 
 namespace orvanel {
@@ -35,10 +34,6 @@ long long Truncated(double v) {
     if (!(std::fabs(v) < 9.0e18)) return v > 0 ? LLONG_MAX : LLONG_MIN;
     return static_cast<long long>(v);
 }
-
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
 
 void ShowPictureError(Prompter& prompter, std::string_view text) {
     prompter.ShowMessage(text, MessageIcon::Stop, text::kPictureErrorCaption);
@@ -175,28 +170,25 @@ void CPicture::Free() {
 bool CPicture::Load(const std::filesystem::path& path, PictureDecoder& decoder,
                     Prompter& prompter) {
     Free();
-    errno = 0;
-    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    std::error_code ec;
-    const std::uintmax_t length = file ? std::filesystem::file_size(path, ec) : 0;
-    if (!file || ec) {
-        ShowPictureError(prompter, file ? ec.message() : std::strerror(errno));
-        m_nSize = 0;
-        return false;
-    }
-    if (length > static_cast<std::uintmax_t>(INT_MAX)) {
-        ShowPictureError(prompter, text::kPictureNoMemory);
-        return false;
-    }
     std::vector<std::uint8_t> bytes;
+    std::uint64_t length = 0;
     try {
+        CDiskFile file(path);
+        length = file.GetLength();
+        if (length > static_cast<std::uint64_t>(INT_MAX)) {
+            ShowPictureError(prompter, text::kPictureNoMemory);
+            return false;
+        }
         bytes.resize(static_cast<std::size_t>(length));
+        bytes.resize(file.Read(bytes.data(), bytes.size()));
+    } catch (const CFileException& e) {
+        ShowPictureError(prompter, e.Reason());
+        return false;
     } catch (const std::bad_alloc&) {
         ShowPictureError(prompter, text::kPictureNoMemory);
         return false;
     }
-    const std::size_t read = std::fread(bytes.data(), 1, bytes.size(), file.get());
-    if (read > 0) LoadFromBuffer({bytes.data(), read}, decoder, prompter);
+    if (!bytes.empty()) LoadFromBuffer(bytes, decoder, prompter);
     m_nSize = static_cast<int>(length);
     if (!IsLoaded()) {
         m_nHeight = m_nWidth = 0;

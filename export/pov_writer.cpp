@@ -120,8 +120,9 @@ ExportOutcome WritePovFile(const CTavrinEditorDoc& doc, const std::filesystem::p
     if (extent.bLeftOfAxis && !prompter.AskYesNo(text::kPovLeftOfAxis)) {
         return ExportOutcome::Refused;
     }
-    if (!WriteFileSafely(path, PovFileText(doc, options, extent))) {
-        prompter.ShowMessage(text::kErrorSaving);
+    if (std::string reason;
+        !WriteFileSafely(path, PovFileText(doc, options, extent), doc.ExportRules(), &reason)) {
+        prompter.ShowError(text::kErrorSaving, reason);
         return ExportOutcome::Failed;
     }
     return ExportOutcome::Written;

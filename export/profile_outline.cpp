@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <cerrno>
+#include <cstring>
 #include <new>
 
 #include "document/safe_file.h"
@@ -51,11 +53,11 @@ ExportOutcome WriteOutlineFile(const CTavrinEditorDoc& doc, const std::filesyste
         }
         bytes = text(*outline);
     } catch (const std::bad_alloc&) {
-        prompter.ShowMessage(text::kErrorSaving);
+        prompter.ShowError(text::kErrorSaving, std::strerror(ENOMEM));
         return ExportOutcome::Failed;
     }
-    if (!WriteFileSafely(path, bytes)) {
-        prompter.ShowMessage(text::kErrorSaving);
+    if (std::string reason; !WriteFileSafely(path, bytes, doc.ExportRules(), &reason)) {
+        prompter.ShowError(text::kErrorSaving, reason);
         return ExportOutcome::Failed;
     }
     return ExportOutcome::Written;

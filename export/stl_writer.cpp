@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cerrno>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -166,7 +167,7 @@ ExportOutcome WriteStlFile(const CTavrinEditorDoc& doc, const std::filesystem::p
             return ExportOutcome::Refused;
         }
 
-        CSafeFileWriter file(path);
+        CSafeFileWriter file(path, doc.ExportRules());
         std::string out;
         out.reserve(kFlushBytes + 4096);
         auto flush = [&](bool always) {
@@ -204,11 +205,11 @@ ExportOutcome WriteStlFile(const CTavrinEditorDoc& doc, const std::filesystem::p
         if (options.bAscii) out += "endsolid " + options.strSolidName + "\n";
         flush(true);
         file.Commit();
-    } catch (const CFileException&) {
-        prompter.ShowMessage(text::kErrorSaving);
+    } catch (const CFileException& e) {
+        prompter.ShowError(text::kErrorSaving, e.Reason());
         return ExportOutcome::Failed;
     } catch (const std::bad_alloc&) {
-        prompter.ShowMessage(text::kErrorSaving);
+        prompter.ShowError(text::kErrorSaving, std::strerror(ENOMEM));
         return ExportOutcome::Failed;
     }
     if (pTriangles != nullptr) *pTriangles = count;

@@ -2,6 +2,8 @@
 
 #include <cairo-pdf.h>
 
+#include <cerrno>
+#include <cstring>
 #include <memory>
 #include <new>
 
@@ -25,27 +27,32 @@ struct ContextDeleter {
 // Cairo hands the PDF's bytes over as it makes them.
 struct Sink {
     CSafeFileWriter& file;
-    bool failed = false;
+    std::string reason;  // why the file could not be written; empty while it could
 };
 
 cairo_status_t WriteBytes(void* closure, const unsigned char* data, unsigned int length) {
     auto* sink = static_cast<Sink*>(closure);
     try {
         sink->file.Write(data, length);
-    } catch (const CFileException&) {
-        sink->failed = true;
+    } catch (const CFileException& e) {
+        sink->reason = e.Reason();
         return CAIRO_STATUS_WRITE_ERROR;
     }
     return CAIRO_STATUS_SUCCESS;
 }
 
-// Draws every page; false when Cairo or the file failed.
+// Draws every page; false, with the reason in the sink, when Cairo or the
+// file failed.
 bool DrawPages(const TemplatePages& pages, const std::string& title, Sink& sink) {
+    auto failed = [&sink](cairo_status_t status) {
+        if (sink.reason.empty()) sink.reason = cairo_status_to_string(status);
+        return false;
+    };
     const PaperSize paper = pages.Paper();
     const std::unique_ptr<cairo_surface_t, SurfaceDeleter> surface(
         cairo_pdf_surface_create_for_stream(WriteBytes, &sink, paper.width * kPointsPerMm,
                                             paper.height * kPointsPerMm));
-    if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS) return false;
+    if (const cairo_status_t status = cairo_surface_status(surface.get())) return failed(status);
     cairo_pdf_surface_set_metadata(surface.get(), CAIRO_PDF_METADATA_TITLE, title.c_str());
     cairo_pdf_surface_set_metadata(surface.get(), CAIRO_PDF_METADATA_CREATOR, "Orvanel");
     {
@@ -57,32 +64,37 @@ bool DrawPages(const TemplatePages& pages, const std::string& title, Sink& sink)
             }
             cairo_show_page(cr.get());
         }
-        if (cairo_status(cr.get()) != CAIRO_STATUS_SUCCESS) return false;
+        if (const cairo_status_t status = cairo_status(cr.get())) return failed(status);
     }
     cairo_surface_finish(surface.get());
-    return cairo_surface_status(surface.get()) == CAIRO_STATUS_SUCCESS && !sink.failed;
+    if (const cairo_status_t status = cairo_surface_status(surface.get())) return failed(status);
+    return sink.reason.empty();
 }
 
 }  // namespace
 
 ExportOutcome WriteTemplatePdf(const CTavrinEditorDoc& doc, const std::filesystem::path& path,
                                PaperSize paper, bool mirror, Prompter& prompter) {
+    std::string reason;
     try {
         const std::optional<TemplatePages> pages = TemplatePages::Make(doc, paper, mirror);
         if (!pages) {
             prompter.ShowMessage(text::kNoSplineToExport);
             return ExportOutcome::Refused;
         }
-        CSafeFileWriter file(path);
-        Sink sink{file};
+        CSafeFileWriter file(path, doc.ExportRules());
+        Sink sink{file, {}};
         if (DrawPages(*pages, doc.GetTitle(), sink)) {
             file.Commit();
             return ExportOutcome::Written;
         }
-    } catch (const CFileException&) {
+        reason = sink.reason;
+    } catch (const CFileException& e) {
+        reason = e.Reason();
     } catch (const std::bad_alloc&) {
+        reason = std::strerror(ENOMEM);
     }
-    prompter.ShowMessage(text::kErrorSaving);
+    prompter.ShowError(text::kErrorSaving, reason);
     return ExportOutcome::Failed;
 }
 

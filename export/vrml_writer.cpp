@@ -132,8 +132,8 @@ ExportOutcome WriteVrmlFile(const CTavrinEditorDoc& doc, const std::filesystem::
         return ExportOutcome::Refused;
     }
     const VrmlText file = VrmlFileText(doc, objectName, options);
-    if (!WriteFileSafely(path, file.text)) {
-        prompter.ShowMessage(text::kErrorSaving);
+    if (std::string reason; !WriteFileSafely(path, file.text, doc.ExportRules(), &reason)) {
+        prompter.ShowError(text::kErrorSaving, reason);
         return ExportOutcome::Failed;
     }
     if (file.bLeftOfAxis) prompter.ShowMessage(text::kVrmlLeftOfAxis);

@@ -11,6 +11,7 @@ namespace {
 class SilentPrompter final : public orvanel::Prompter {
 public:
     void ShowMessage(std::string_view, orvanel::MessageIcon, std::string_view) override {}
+    void ShowError(std::string_view, std::string_view) override {}
     bool AskYesNo(std::string_view) override { return true; }
 };
 

@@ -3,6 +3,8 @@
 
 #include <sstream>
 
+#include <sys/stat.h>
+
 #include "app/batch.h"
 #include "export/dxf_writer.h"
 #include "export/pov_writer.h"
@@ -177,6 +179,9 @@ TEST_F(BatchTest, ValuesOutOfRangeAreRefusedWithTheDialogsMessageAndNothingIsWri
     };
     const Case cases[] = {
         {{"--export-vrml", "--sections", "501"}, "Enter an integer between 3 and 500."},
+        {{"--export-vrml", "--sections", "2147483648"}, "Enter an integer between 3 and 500."},
+        {{"--export-vrml", "--hole-radius", "-2147483649"}, "Enter an integer between 0 and 1000."},
+        {{"--export-vrml", "--shininess", "1e39"}, "Enter a number between 0 and 1."},
         {{"--export-vrml", "--steps", "0"}, "Enter an integer between 1 and 50."},
         {{"--export-vrml", "--smoothing-angle", "91"}, "Enter an integer between 0 and 90."},
         {{"--export-vrml", "--hole-radius", "1001"}, "Enter an integer between 0 and 1000."},
@@ -187,6 +192,7 @@ TEST_F(BatchTest, ValuesOutOfRangeAreRefusedWithTheDialogsMessageAndNothingIsWri
         {{"--export-vrml", "--diffuse", "red"}, "Please enter a colour as RRGGBB."},
         {{"--export-stl", "--sections", "2"}, "Enter an integer between 3 and 200."},
         {{"--export-stl", "--steps", "41"}, "Enter an integer between 1 and 40."},
+        {{"--export-stl", "--sections", "99999999999"}, "Enter an integer between 3 and 200."},
         {{"--export-pov", "--proportional-factor", "0"},
          "Enter an integer between 1 and 2147483647."},
     };
@@ -198,6 +204,26 @@ TEST_F(BatchTest, ValuesOutOfRangeAreRefusedWithTheDialogsMessageAndNothingIsWri
         EXPECT_EQ(r.err, c.message + "\n");
         EXPECT_FALSE(std::filesystem::exists(dir / "refused"));
     }
+}
+
+TEST_F(BatchTest, AnExportNeverReplacesItsProfileAndForceReplacesAReadOnlyFile) {
+    const std::string vase = Profile(kVase);
+    const std::string profile = Read("profile1.lum");
+    const Outcome same = Batch({"--export-stl", vase, vase});
+    EXPECT_EQ(same.status, 1);
+    EXPECT_EQ(same.err,
+              std::string(text::kErrorSaving) + "\n" + vase + " is the profile being exported\n");
+    EXPECT_EQ(Read("profile1.lum"), profile);
+
+    WriteFileBytes(dir / "locked.stl", {'x'});
+    ::chmod((dir / "locked.stl").c_str(), 0444);
+    const Outcome locked = Batch({"--export-stl", Out("locked.stl"), vase});
+    EXPECT_EQ(locked.status, 1);
+    EXPECT_EQ(locked.err,
+              std::string(text::kErrorSaving) + "\n" + Out("locked.stl") + " is read-only\n");
+    EXPECT_EQ(Read("locked.stl"), "x");
+    EXPECT_EQ(Batch({"--export-stl", Out("locked.stl"), vase, "--force"}).status, 0);
+    EXPECT_GT(Read("locked.stl").size(), 84u);
 }
 
 TEST_F(BatchTest, StlExportUsesThePreviewValuesUnlessTold) {

@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <new>
 
+#include <sys/stat.h>
+
 #include "tests/unit/test_support.h"
 
 namespace orvanel::test {
@@ -144,6 +146,7 @@ TEST(PictureLoadTest, FailuresLeaveNoPictureAndSayWhatTheyMust) {
     WriteFileBytes(dir / "big.png", Text("40000 x 10"));
     WriteFileBytes(dir / "flat.png", Text("640 x 0"));
     std::filesystem::create_directory(dir / "folder.png");
+    ASSERT_EQ(::mkfifo((dir / "pipe.png").c_str(), 0644), 0);
     const std::string noMemory = "Can not allocate enough memory\t";
     const struct {
         const char* file;
@@ -152,6 +155,7 @@ TEST(PictureLoadTest, FailuresLeaveNoPictureAndSayWhatTheyMust) {
     } cases[] = {
         {"missing.png", {"No such file or directory"}, 0},
         {"folder.png", {"Is a directory"}, 0},
+        {"pipe.png", {"Is a named pipe"}, 0},
         {"empty.png", {}, 0},
         {"text.jpg", {}, 13},
         {"one.png", {}, 1},
