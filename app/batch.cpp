@@ -287,8 +287,7 @@ private:
         OutlineExportOptions outline;
         for (std::string_view o; options.Next(o);) {
             if (o == "--steps") {
-                outline.nSteps =
-                    ParseInt(options.Value(o), kOutlineStepsRange.lo, kOutlineStepsRange.hi);
+                outline.nSteps = ParseInt(options.Value(o), kOutlineStepsRange);
             } else if (o == "--mirror") {
                 outline.bMirror = true;
             } else {

@@ -297,6 +297,15 @@ TEST_F(BatchTest, SvgDxfAndTemplateExportsAtTheStoredUnitSize) {
         EXPECT_EQ(r.err.substr(0, c.err.size()), c.err);
         EXPECT_FALSE(std::filesystem::exists(dir / "refused"));
     }
+    // Never over the profile itself.
+    const std::string profile = Read("profile1.lum");
+    for (const char* command : {"--export-svg", "--export-dxf", "--export-template"}) {
+        const Outcome r = Batch({command, vase, vase});
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, std::string(text::kErrorSaving) + "\n" + vase +
+                             " is the profile being exported\n");
+    }
+    EXPECT_EQ(Read("profile1.lum"), profile);
     const std::string few = Profile({{1, 1}, {2, 2}, {3, 3}});
     for (const char* command : {"--export-svg", "--export-dxf", "--export-template"}) {
         const Outcome r = Batch({command, Out("few"), few});
