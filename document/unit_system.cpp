@@ -46,6 +46,14 @@ std::string FixedText(double value, int decimals) {
     return text;
 }
 
+std::string TrimmedFixedText(double value, int decimals) {
+    std::string text = FixedText(value, decimals);
+    if (text.find('.') == std::string::npos) return text;
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.') text.pop_back();
+    return text;
+}
+
 std::string UnitSystem::FormatNumber(double units) const {
     return FixedText(ToDisplay(units), UnitDecimals(display));
 }

@@ -46,6 +46,8 @@ struct UnitSystem {
 
 // A number with a fixed count of decimals in the C locale; never "-0.0".
 std::string FixedText(double value, int decimals);
+// The same with its trailing zeros dropped, as a field shows it: "12.5", "240".
+std::string TrimmedFixedText(double value, int decimals);
 
 namespace dimension_keys {
 inline constexpr std::string_view kSection = "Dimensions";

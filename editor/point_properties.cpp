@@ -32,12 +32,7 @@ std::optional<std::string> ReadLength(const std::string& text, const std::string
 
 }  // namespace
 
-std::string LengthFieldText(double value) {
-    std::string text = FixedText(value, 3);
-    text.erase(text.find_last_not_of('0') + 1);
-    if (text.back() == '.') text.pop_back();
-    return text;
-}
+std::string LengthFieldText(double value) { return TrimmedFixedText(value, 3); }
 
 PointPropertiesValues OpenPointProperties(const ProfilePoint& point, const UnitSystem& units) {
     return {LengthFieldText(units.ToDisplay(point.x)),

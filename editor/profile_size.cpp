@@ -76,12 +76,7 @@ FieldRead<double> UnitSizeToMake(SizeToMake what, std::string_view text, double 
     return {size, {}};
 }
 
-std::string UnitSizeText(double unitSize) {
-    std::string text = FixedText(unitSize, 6);
-    text.erase(text.find_last_not_of('0') + 1);
-    if (text.back() == '.') text.pop_back();
-    return text;
-}
+std::string UnitSizeText(double unitSize) { return TrimmedFixedText(unitSize, 6); }
 
 UnitSizeField ShowUnitSize(double unitSize) { return {unitSize, UnitSizeText(unitSize)}; }
 

@@ -43,8 +43,10 @@ int U(double mm) { return static_cast<int>(std::lround(mm * kTemplateUnitsPerMm)
 constexpr double kFit = 1e-3;
 
 int Pages(double extent, double tile) {
-    if (extent <= tile + kFit) return 1;
-    return static_cast<int>(std::ceil((extent - kPageOverlap - kFit) / (tile - kPageOverlap)));
+    // A paper too small to hold more than the overlap shows its one tile.
+    if (extent <= tile + kFit || tile <= kPageOverlap) return 1;
+    const double pages = std::ceil((extent - kPageOverlap - kFit) / (tile - kPageOverlap));
+    return pages > kMostTemplatePages ? kMostTemplatePages + 1 : static_cast<int>(pages);
 }
 
 std::size_t CodePoints(const std::string& utf8) {

@@ -29,9 +29,13 @@ inline constexpr double kPageMargin = 10.0;      // kept free on every side of a
 inline constexpr double kPageOverlap = 10.0;     // what neighbouring pages both show, mm
 inline constexpr double kPageFooter = 16.0;      // the scale bar and the page's place, mm
 inline constexpr int kTemplateUnitsPerMm = 100;  // the pages are drawn in hundredths of a mm
+// More pages than these are refused: a unit size typed wrong would otherwise
+// print a wall's worth of paper.
+inline constexpr int kMostTemplatePages = 500;
 
 // How a drawing of the given size is cut into pages: each page shows a tile
-// of the drawing, the tiles of neighbouring pages overlapping.
+// of the drawing, the tiles of neighbouring pages overlapping. Rows and
+// columns are counted up to one beyond kMostTemplatePages.
 struct PageTiling {
     int rows = 1;
     int columns = 1;
@@ -40,6 +44,7 @@ struct PageTiling {
     friend bool operator==(const PageTiling&, const PageTiling&) = default;
 
     int PageCount() const { return rows * columns; }
+    bool TooManyPages() const { return PageCount() > kMostTemplatePages; }
     double StepX() const { return tileWidth - kPageOverlap; }
     double StepY() const { return tileHeight - kPageOverlap; }
 };

@@ -9,6 +9,7 @@
 
 #include "document/safe_file.h"
 #include "export/cairo_canvas.h"
+#include "resources/dimension_texts.h"
 #include "resources/strings.h"
 
 namespace orvanel {
@@ -80,6 +81,10 @@ ExportOutcome WriteTemplatePdf(const CTavrinEditorDoc& doc, const std::filesyste
         const std::optional<TemplatePages> pages = TemplatePages::Make(doc, paper, mirror);
         if (!pages) {
             prompter.ShowMessage(text::kNoSplineToExport);
+            return ExportOutcome::Refused;
+        }
+        if (pages->Tiling().TooManyPages()) {
+            prompter.ShowMessage(text::kTemplateTooManyPages);
             return ExportOutcome::Refused;
         }
         CSafeFileWriter file(path, doc.ExportRules());

@@ -2,6 +2,8 @@
 
 #include <wx/dc.h>
 
+#include <utility>
+
 #include "editor/dc_canvas.h"
 #include "resources/dimension_texts.h"
 #include "resources/strings.h"
@@ -25,6 +27,7 @@ void TemplatePrintout::OnPreparePrinting() {
     if (ppiX <= 0 || ppiY <= 0 || paper.IsEmpty()) return;
     m_pages =
         TemplatePages::Make(m_doc, {paper.width * 25.4 / ppiX, paper.height * 25.4 / ppiY}, false);
+    if (m_pages && m_pages->Tiling().TooManyPages()) m_pages.reset();
 }
 
 bool TemplatePrintout::HasPage(int page) {
@@ -61,8 +64,17 @@ bool TemplatePrintout::OnPrintPage(int page) {
 
 wxFrame* PreviewTemplate(wxWindow* parent, const CTavrinEditorDoc& doc, wxPrintData& printData,
                          Prompter& prompter) {
-    if (!TemplatePages::Make(doc, kPaperA4, false)) {
+    // The paper the print settings name, turned as they say; A4 when they name none.
+    const wxSize mm = printData.GetPaperSize();
+    PaperSize paper = mm.x > 0 && mm.y > 0 ? PaperSize{double(mm.x), double(mm.y)} : kPaperA4;
+    if (printData.GetOrientation() == wxLANDSCAPE) std::swap(paper.width, paper.height);
+    const std::optional<TemplatePages> pages = TemplatePages::Make(doc, paper, false);
+    if (!pages) {
         prompter.ShowMessage(text::kNoSplineToExport);
+        return nullptr;
+    }
+    if (pages->Tiling().TooManyPages()) {
+        prompter.ShowMessage(text::kTemplateTooManyPages);
         return nullptr;
     }
     // The preview owns both printouts: one to show, one to print from it.

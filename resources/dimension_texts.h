@@ -40,6 +40,8 @@ inline constexpr std::string_view kTemplateDiameter = "Largest diameter: ";
 inline constexpr std::string_view kTemplateUnitSize = "One editor unit: ";
 inline constexpr std::string_view kTemplateBarMillimetres = "This bar must measure 100 mm";
 inline constexpr std::string_view kTemplateBarInches = "This bar must measure 4 in";
+inline constexpr std::string_view kTemplateTooManyPages =
+    "The template would take more than 500 pages: check the size of one editor unit.";
 // "row r, column c of R × C"
 inline constexpr std::string_view kTemplatePage = "row %1, column %2 of %3 × %4";
 

@@ -34,6 +34,11 @@ TEST(TemplatePagesTest, TilesWithTheOverlap) {
         EXPECT_EQ(t.columns, c.columns) << c.width;
         EXPECT_EQ(t.rows, c.rows) << c.height;
     }
+    // Far too large: counted up to one beyond the most there may be.
+    const PageTiling huge = TilePages(1e9, 1e9, kPaperA4);
+    EXPECT_EQ(huge.columns, kMostTemplatePages + 1);
+    EXPECT_TRUE(huge.TooManyPages());
+    EXPECT_FALSE(TilePages(190 * 22, 261, kPaperA4).TooManyPages());
     const PageTiling a4 = TilePages(1, 1, kPaperA4);
     EXPECT_DOUBLE_EQ(a4.tileWidth, 190);
     EXPECT_DOUBLE_EQ(a4.tileHeight, 261);
@@ -126,6 +131,20 @@ TEST(TemplatePdfTest, NoCurveNoFile) {
     EXPECT_EQ(WriteTemplatePdf(*f, dir / "t.pdf", kPaperA4, false, f.prompter),
               ExportOutcome::Refused);
     EXPECT_EQ(f.prompter.Texts(), (std::vector<std::string>{std::string(text::kNoSplineToExport)}));
+    EXPECT_FALSE(std::filesystem::exists(dir / "t.pdf"));
+}
+
+TEST(TemplatePdfTest, AUnitSizeTypedWrongIsNoWallOfPaper) {
+    TempDir dir;
+    DocFixture f;
+    Cup(*f);
+    f->m_units.unitSize = 100;  // 40 m tall
+    EXPECT_EQ(WriteTemplatePdf(*f, dir / "t.pdf", kPaperA4, false, f.prompter),
+              ExportOutcome::Refused);
+    EXPECT_EQ(
+        f.prompter.Texts(),
+        (std::vector<std::string>{
+            "The template would take more than 500 pages: check the size of one editor unit."}));
     EXPECT_FALSE(std::filesystem::exists(dir / "t.pdf"));
 }
 

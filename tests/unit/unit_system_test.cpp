@@ -40,6 +40,9 @@ TEST(UnitSystemTest, FormatsWithTheUnitsDecimalsAndSuffix) {
     EXPECT_EQ((UnitSystem{1.0, DisplayUnit::Millimetre}.FormatNumber(-0.04)), "0.0");
     EXPECT_EQ(FixedText(-0.004, 2), "0.00");
     EXPECT_EQ(FixedText(-0.5, 1), "-0.5");
+    EXPECT_EQ(TrimmedFixedText(240.0, 3), "240");
+    EXPECT_EQ(TrimmedFixedText(12.5004, 3), "12.5");
+    EXPECT_EQ(TrimmedFixedText(-0.0001, 3), "0");
 }
 
 TEST(UnitSystemTest, DefaultsWhenNothingIsStored) {
