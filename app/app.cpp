@@ -1,6 +1,5 @@
 #include "app/app.h"
 
-#include <wx/cmdline.h>
 #include <wx/stdpaths.h>
 
 #include "app/config_store.h"
@@ -12,7 +11,8 @@
 
 namespace orvanel {
 
-CTavrinEditorApp::CTavrinEditorApp() : m_wxPrompter(std::make_unique<WxPrompter>()) {}
+CTavrinEditorApp::CTavrinEditorApp(std::filesystem::path profile)
+    : m_wxPrompter(std::make_unique<WxPrompter>()), m_profile(std::move(profile)) {}
 
 CTavrinEditorApp::~CTavrinEditorApp() { EndSession(); }
 
@@ -21,16 +21,6 @@ std::unique_ptr<SettingsStore> CTavrinEditorApp::CreateSettings() { return Confi
 Prompter& CTavrinEditorApp::UserPrompter() { return *m_wxPrompter; }
 
 SavePrompts& CTavrinEditorApp::UserSavePrompts() { return *m_wxPrompter; }
-
-void CTavrinEditorApp::OnInitCmdLine(wxCmdLineParser& parser) {
-    wxApp::OnInitCmdLine(parser);
-    parser.AddParam("profile", wxCMD_LINE_VAL_STRING, wxCMD_LINE_PARAM_OPTIONAL);
-}
-
-bool CTavrinEditorApp::OnCmdLineParsed(wxCmdLineParser& parser) {
-    if (parser.GetParamCount() > 0) m_profile = parser.GetParam(0).utf8_string();
-    return wxApp::OnCmdLineParsed(parser);
-}
 
 bool CTavrinEditorApp::OnInit() {
     SetVendorName(kVendorName);
@@ -44,11 +34,12 @@ bool CTavrinEditorApp::StartSession(const std::filesystem::path& profile) {
     m_settings = CreateSettings();
     m_recentFiles.Load(*m_settings);
     m_help = std::make_unique<HelpLauncher>(HelpLauncher::FindBook());
+    if (!m_printData) m_printData = std::make_unique<wxPrintData>();
     m_doc = std::make_unique<CTavrinEditorDoc>(*m_settings, UserPrompter());
     CTavrinEditorDoc& doc = *m_doc;
     m_context = std::make_unique<AppContext>(
         AppContext{*m_settings, UserPrompter(), UserSavePrompts(), doc, m_recentFiles, *m_help,
-                   m_printData, [&doc](MeshSink& sink, bool& closedSurface) {
+                   *m_printData, [&doc](MeshSink& sink, bool& closedSurface) {
                        bool closed = false;
                        doc.BuildPreviewList(sink, &closed);
                        closedSurface = closed;

@@ -20,13 +20,13 @@ struct AppContext;
 
 class CTavrinEditorApp : public wxApp {
 public:
-    CTavrinEditorApp();
+    // The profile the command line named (none: a new document); the
+    // command line itself is read before wx starts.
+    explicit CTavrinEditorApp(std::filesystem::path profile = {});
     ~CTavrinEditorApp() override;
 
     bool OnInit() override;
     int OnExit() override;
-    void OnInitCmdLine(wxCmdLineParser& parser) override;
-    bool OnCmdLineParsed(wxCmdLineParser& parser) override;
 
     // The run's settings, document and main window, started with a profile
     // (none: a new document). Returns false, after the user was told, when
@@ -40,6 +40,8 @@ public:
     CTavrinEditorDoc* Document() const { return m_doc.get(); }
     SettingsStore* Settings() const { return m_settings.get(); }
     RecentFileList& RecentFiles() { return m_recentFiles; }
+    // The page set-up and printer choice of the run; none before the first session.
+    wxPrintData* PrintData() const { return m_printData.get(); }
 
 protected:
     // Where the settings live and how the user is asked: the user's own file
@@ -54,7 +56,10 @@ private:
     std::unique_ptr<SettingsStore> m_settings;
     std::unique_ptr<class WxPrompter> m_wxPrompter;
     RecentFileList m_recentFiles;
-    wxPrintData m_printData;
+    // Made once wx is initialised: one made before holds the native data of
+    // the PostScript printing, which the GTK print dialogs cannot use. Kept
+    // for the run, so the page set-up carries from one dialog to the next.
+    std::unique_ptr<wxPrintData> m_printData;
     std::unique_ptr<HelpLauncher> m_help;
     std::unique_ptr<CTavrinEditorDoc> m_doc;
     std::unique_ptr<AppContext> m_context;

@@ -26,7 +26,8 @@ namespace {
 constexpr IntRange kCommandLineFactorRange{1, INT_MAX};
 
 constexpr std::string_view kUsage =
-    "usage: orvanel --info PROFILE.lum\n"
+    "usage: orvanel [PROFILE.lum]\n"
+    "       orvanel --info PROFILE.lum\n"
     "       orvanel --export-pov OUT PROFILE.lum [--normalised | --proportional-factor N]\n"
     "       orvanel --export-vrml OUT PROFILE.lum [--sections N] [--steps N]\n"
     "               [--smoothing-angle DEG] [--hole-radius N] [--flip-normals]\n"
@@ -36,6 +37,7 @@ constexpr std::string_view kUsage =
     "       orvanel --export-svg OUT PROFILE.lum [--steps N] [--mirror]\n"
     "       orvanel --export-dxf OUT PROFILE.lum [--steps N] [--mirror]\n"
     "       orvanel --export-template OUT.pdf PROFILE.lum [--paper a4|letter] [--mirror]\n"
+    "       orvanel --help | --version\n"
     "       every export also takes --force: an OUT marked read-only is replaced\n";
 
 constexpr std::string_view kParseColour = "Please enter a colour as RRGGBB.";
@@ -178,7 +180,7 @@ private:
             CDiskFile file{std::filesystem::path(profile)};
             if (file.GetLength() > 0) {
                 CArchive ar(file, CArchive::Mode::load);
-                older = ReadProfile(ar).version == ProfileData::Version::Older;
+                older = ar.ReadString() == kMagicOlder;
             }
         } catch (const std::exception&) {
             // It loaded a moment ago; a file changed since then counts as current.
@@ -335,6 +337,8 @@ bool IsCommand(std::string_view arg) {
 }
 
 }  // namespace
+
+std::string_view UsageText() { return kUsage; }
 
 bool IsBatchCommand(int argc, const char* const* argv) { return argc >= 2 && IsCommand(argv[1]); }
 

@@ -17,10 +17,14 @@
 #pragma once
 
 #include <ostream>
+#include <string_view>
 
 #include "document/settings_store.h"
 
 namespace orvanel {
+
+// The usage: the window's form and every batch command with its options.
+std::string_view UsageText();
 
 // Whether the command line asks for the batch mode rather than the window.
 bool IsBatchCommand(int argc, const char* const* argv);

@@ -539,6 +539,46 @@ void CMainFrame::OnRecentFile(wxCommandEvent& event) {
     OpenDocument(path);
 }
 
+namespace {
+
+// Prints through the print dialog with the run's print data, which keeps what
+// the user chose there for the next dialog.
+bool PrintThroughDialog(wxWindow* parent, wxPrintout& printout, wxPrintData& printData,
+                        Prompter& prompter) {
+    wxPrintDialogData data(printData);
+    wxPrinter printer(&data);
+    if (printer.Print(parent, &printout, true)) {
+        printData = printer.GetPrintDialogData().GetPrintData();
+        return true;
+    }
+    if (wxPrinter::GetLastError() == wxPRINTER_ERROR) {
+        prompter.ShowMessage("There was a problem printing.");
+    }
+    return false;
+}
+
+// The preview's Print button takes the same road as File > Print.
+class SharedDataPrintPreview final : public wxPrintPreview {
+public:
+    SharedDataPrintPreview(std::unique_ptr<wxPrintout> shown, std::unique_ptr<wxPrintout> printed,
+                           wxPrintData& printData, Prompter& prompter)
+        : wxPrintPreview(shown.release(), printed.release(), &printData),
+          m_printData(printData),
+          m_prompter(prompter) {}
+
+    bool Print(bool) override {
+        wxPrintout* printout = GetPrintoutForPrinting();
+        return printout != nullptr &&
+               PrintThroughDialog(GetFrame(), *printout, m_printData, m_prompter);
+    }
+
+private:
+    wxPrintData& m_printData;
+    Prompter& m_prompter;
+};
+
+}  // namespace
+
 void CMainFrame::PrintChosenView(bool preview) {
     if (m_context.doc.GetHead() == nullptr) return;
     CDlgSelectView& dialog = SelectViewDialog();
@@ -550,8 +590,8 @@ void CMainFrame::PrintChosenView(bool preview) {
     };
     if (preview) {
         // The preview owns both printouts: one to show, one to print from it.
-        auto* printPreview = new wxPrintPreview(makePrintout().release(), makePrintout().release(),
-                                                &m_context.printData);
+        auto* printPreview = new SharedDataPrintPreview(makePrintout(), makePrintout(),
+                                                        m_context.printData, m_context.prompter);
         if (!printPreview->IsOk()) {
             delete printPreview;
             m_context.prompter.ShowMessage("There was a problem previewing.");
@@ -562,14 +602,8 @@ void CMainFrame::PrintChosenView(bool preview) {
         frame->Show();
         return;
     }
-    wxPrintDialogData data(m_context.printData);
-    wxPrinter printer(&data);
     const std::unique_ptr<wxPrintout> printout = makePrintout();
-    if (printer.Print(this, printout.get(), true)) {
-        m_context.printData = printer.GetPrintDialogData().GetPrintData();
-    } else if (wxPrinter::GetLastError() == wxPRINTER_ERROR) {
-        m_context.prompter.ShowMessage("There was a problem printing.");
-    }
+    PrintThroughDialog(this, *printout, m_context.printData, m_context.prompter);
 }
 
 void CMainFrame::OnPrint(wxCommandEvent& event) {

@@ -8,7 +8,7 @@
 
 namespace orvanel {
 
-const char* const kProfileFileFilter = "Orvanel profiles (*.lum)|*.lum|All files (*)|*";
+const char* const kProfileFileFilter = "Orvanel Files (*.lum)|*.lum|All Files (*.*)|*";
 
 namespace {
 wxString Wx(std::string_view s) { return wxString::FromUTF8(s.data(), s.size()); }

@@ -67,11 +67,19 @@ void CMemFile::Write(const void* buffer, std::size_t n) {
     if (n == 0) return;
     const std::size_t end = m_nPosition + n;
     if (end > m_data.capacity()) {
-        const std::size_t grow = std::max<std::size_t>(m_nGrowBytes, 1);
+        // At least doubled: growing by a fixed step copied a large snapshot
+        // over and over, quadratic in its size.
+        const std::size_t grow = std::max({m_nGrowBytes, m_data.capacity(), std::size_t{1}});
         m_data.reserve(std::max(end, m_data.capacity() + grow));
     }
-    if (end > m_data.size()) m_data.resize(end);
-    std::memcpy(m_data.data() + m_nPosition, buffer, n);
+    const auto* bytes = static_cast<const std::uint8_t*>(buffer);
+    if (m_nPosition == m_data.size()) {
+        // Appending, as every store does: no zeroing of bytes about to be written.
+        m_data.insert(m_data.end(), bytes, bytes + n);
+    } else {
+        if (end > m_data.size()) m_data.resize(end);
+        std::memcpy(m_data.data() + m_nPosition, bytes, n);
+    }
     m_nPosition = end;
 }
 
@@ -164,6 +172,20 @@ void CArchive::WriteUInt64(std::uint64_t v) {
     Write(b, 8);
 }
 
+void CArchive::WriteInt32s(const std::int32_t* values, std::size_t n) {
+    std::uint8_t bytes[64];
+    while (n > 0) {
+        const std::size_t chunk = std::min<std::size_t>(n, sizeof bytes / 4);
+        for (std::size_t i = 0; i < chunk; ++i) {
+            const auto v = static_cast<std::uint32_t>(values[i]);
+            for (int b = 0; b < 4; ++b) bytes[4 * i + b] = static_cast<std::uint8_t>(v >> (8 * b));
+        }
+        Write(bytes, 4 * chunk);
+        values += chunk;
+        n -= chunk;
+    }
+}
+
 void CArchive::WriteString(std::string_view s) {
     const std::uint64_t n = s.size();
     if (n < 0xFF) {
@@ -228,6 +250,22 @@ std::uint64_t CArchive::ReadUInt64() {
     const std::uint64_t lo = ReadUInt32();
     const std::uint64_t hi = ReadUInt32();
     return lo | hi << 32;
+}
+
+void CArchive::ReadInt32s(std::int32_t* values, std::size_t n) {
+    std::uint8_t bytes[64];
+    while (n > 0) {
+        const std::size_t chunk = std::min<std::size_t>(n, sizeof bytes / 4);
+        Read(bytes, 4 * chunk);
+        for (std::size_t i = 0; i < chunk; ++i) {
+            const std::uint8_t* b = bytes + 4 * i;
+            values[i] =
+                static_cast<std::int32_t>(std::uint32_t{b[0]} | std::uint32_t{b[1]} << 8 |
+                                          std::uint32_t{b[2]} << 16 | std::uint32_t{b[3]} << 24);
+        }
+        values += chunk;
+        n -= chunk;
+    }
 }
 
 std::string CArchive::ReadString() {

@@ -67,6 +67,13 @@ public:
     std::uint64_t GetPosition() const override { return m_nPosition; }
 
     void SeekToBegin() { m_nPosition = 0; }
+    // Room for this many bytes without growing; the length stays.
+    void Reserve(std::size_t bytes) { m_data.reserve(bytes); }
+    // Empty again, keeping the memory for the next bytes.
+    void Clear() {
+        m_data.clear();
+        m_nPosition = 0;
+    }
     const std::vector<std::uint8_t>& Bytes() const { return m_data; }
 
 private:
@@ -115,6 +122,8 @@ public:
     void WriteUInt32(std::uint32_t v);
     void WriteInt32(std::int32_t v) { WriteUInt32(static_cast<std::uint32_t>(v)); }
     void WriteUInt64(std::uint64_t v);
+    // n values at once, each as WriteInt32 writes it.
+    void WriteInt32s(const std::int32_t* values, std::size_t n);
     // The shortest length prefix that holds the length, then the characters.
     void WriteString(std::string_view s);
 
@@ -125,6 +134,8 @@ public:
     std::uint32_t ReadUInt32();
     std::int32_t ReadInt32() { return static_cast<std::int32_t>(ReadUInt32()); }
     std::uint64_t ReadUInt64();
+    // n values at once, each as ReadInt32 reads it; throws like Read.
+    void ReadInt32s(std::int32_t* values, std::size_t n);
     // Accepts every length-prefix form, the UTF-16 one included, whose
     // characters come back converted to UTF-8.
     std::string ReadString();

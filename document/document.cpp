@@ -413,22 +413,17 @@ void CTavrinEditorDoc::StoreTo(CArchive& ar) const {
     ar.WriteInt32(m_nEditorSteps);
     ar.WriteInt32(m_bFlipNormals ? 1 : 0);
     for (const ProfilePoint* p = m_pHead.get(); p != nullptr; p = p->Next()) {
-        ar.WriteInt32(p->x);
-        ar.WriteInt32(p->y);
-        ar.WriteInt32(p->bSelected ? 1 : 0);
-        ar.WriteInt32(p->bAnchor ? 1 : 0);
+        const std::int32_t record[4] = {p->x, p->y, p->bSelected ? 1 : 0, p->bAnchor ? 1 : 0};
+        ar.WriteInt32s(record, 4);
     }
     ar.Flush();
 }
 
-void CTavrinEditorDoc::Adopt(const ProfileData& data) {
+void CTavrinEditorDoc::Adopt(ProfileData data) {
     DeleteContents();
-    for (const PointRecord& r : data.points) {
-        auto p = std::make_unique<ProfilePoint>(r.x, r.y);
-        p->bSelected = r.bSelected;
-        p->bAnchor = r.bAnchor;
-        LinkAfterTail(std::move(p));
-    }
+    m_pHead = std::move(data.pHead);
+    m_pTail = data.pTail;
+    m_nPoints = data.nPoints;
     m_bClosed = data.bClosed;
     if (data.editorSteps) m_nEditorSteps = *data.editorSteps;
     if (data.flipNormals) m_bFlipNormals = *data.flipNormals;

@@ -169,7 +169,7 @@ private:
     ProfilePoint* Mutable(const ProfilePoint* p) const { return const_cast<ProfilePoint*>(p); }
     void DeletePoint(ProfilePoint* p);
     void LinkAfterTail(std::unique_ptr<ProfilePoint> p);
-    void Adopt(const ProfileData& data);
+    void Adopt(ProfileData data);
     void StoreTo(CArchive& ar) const;
     void ReadStoredSettings();
     void WriteStoredSettings();

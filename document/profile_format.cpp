@@ -9,7 +9,7 @@ namespace {
 constexpr std::uint64_t kCurrentRecordBytes = 16;  // x, y, selected, anchor
 constexpr std::uint64_t kOlderRecordBytes = 12;    // x, y, selected
 
-std::vector<PointRecord> ReadPoints(CArchive& ar, std::int32_t count, bool withAnchor) {
+void ReadPoints(CArchive& ar, std::int32_t count, bool withAnchor, ProfileData& data) {
     if (count < 0) {
         throw CArchiveException(CArchiveException::Cause::BadLength, "negative point count");
     }
@@ -18,14 +18,19 @@ std::vector<PointRecord> ReadPoints(CArchive& ar, std::int32_t count, bool withA
     if (static_cast<std::uint64_t>(count) * recordBytes > ar.BytesRemaining()) {
         throw CArchiveException(CArchiveException::Cause::EndOfFile, "point list cut off");
     }
-    std::vector<PointRecord> points(static_cast<std::size_t>(count));
-    for (PointRecord& p : points) {
-        p.x = std::max(ar.ReadInt32(), 0);
-        p.y = std::max(ar.ReadInt32(), 0);
-        p.bSelected = ar.ReadInt32() != 0;
-        p.bAnchor = withAnchor && ar.ReadInt32() != 0;
+    std::unique_ptr<ProfilePoint>* link = &data.pHead;
+    for (std::int32_t i = 0; i < count; ++i) {
+        std::int32_t record[4] = {0, 0, 0, 0};  // x, y, selected, anchor
+        ar.ReadInt32s(record, withAnchor ? 4 : 3);
+        auto p = std::make_unique<ProfilePoint>(std::max(record[0], 0), std::max(record[1], 0));
+        p->bSelected = record[2] != 0;
+        p->bAnchor = record[3] != 0;
+        p->pPrev = data.pTail;
+        data.pTail = p.get();
+        *link = std::move(p);
+        link = &data.pTail->pNext;
+        ++data.nPoints;
     }
-    return points;
 }
 
 }  // namespace
@@ -39,16 +44,16 @@ ProfileData ReadProfile(CArchive& ar) {
         const std::int32_t count = ar.ReadInt32();
         data.editorSteps = std::min(ar.ReadInt32(), kMaxEditorSteps);
         data.flipNormals = ar.ReadInt32() != 0;
-        data.points = ReadPoints(ar, count, true);
+        ReadPoints(ar, count, true, data);
     } else if (magic == kMagicOlder) {
         data.version = ProfileData::Version::Older;
         data.bClosed = ar.ReadInt32() != 0;
         const std::int32_t count = ar.ReadInt32();
-        data.points = ReadPoints(ar, count, false);
+        ReadPoints(ar, count, false, data);
     } else {
         throw NotAProfileFile();
     }
-    if (data.points.size() < 3) data.bClosed = false;
+    if (data.nPoints < 3) data.bClosed = false;
     return data;
 }
 

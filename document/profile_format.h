@@ -3,12 +3,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string_view>
-#include <vector>
 
 #include "document/archive.h"
+#include "document/profile_point.h"
 
 namespace orvanel {
 
@@ -26,23 +27,18 @@ public:
     NotAProfileFile() : std::runtime_error("not a profile file") {}
 };
 
-struct PointRecord {
-    std::int32_t x = 0;
-    std::int32_t y = 0;
-    bool bSelected = false;
-    bool bAnchor = false;
-    friend bool operator==(const PointRecord&, const PointRecord&) = default;
-};
-
 // A profile as read from a stream, before it replaces the document's: a load
-// that fails part-way must leave the open profile as it was.
+// that fails part-way must leave the open profile as it was. The points come
+// linked in file order, so that the document takes them over as they are.
 struct ProfileData {
     enum class Version { Current, Older };
     Version version = Version::Current;
     bool bClosed = false;
     std::optional<std::int32_t> editorSteps;  // the older version has none
     std::optional<bool> flipNormals;          // nor this
-    std::vector<PointRecord> points;
+    std::unique_ptr<ProfilePoint> pHead;
+    ProfilePoint* pTail = nullptr;
+    int nPoints = 0;
 };
 
 // Reads and checks a whole profile. Throws NotAProfileFile, CArchiveException

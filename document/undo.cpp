@@ -8,8 +8,32 @@ void CUndo::TrimUndoStates() {
     if (static_cast<long>(m_undoStates.size()) > m_nUndoLevels) m_undoStates.pop_back();
 }
 
+CMemFile CUndo::TakeSpareState() {
+    // The snapshots of a long profile are megabytes: fresh memory for each
+    // one costs more than writing it, so the oldest undo state, or a redo
+    // state, lends its memory to the new one.
+    std::deque<CMemFile>* spares = static_cast<long>(m_undoStates.size()) > m_nUndoLevels
+                                       ? &m_undoStates
+                                   : m_redoStates.empty() ? nullptr
+                                                          : &m_redoStates;
+    if (spares == nullptr) {
+        CMemFile state(static_cast<std::size_t>(m_nGrowBytes));
+        // Most edits change the size by a few bytes: room for the last state
+        // and a step more writes the snapshot without growing.
+        if (!m_undoStates.empty()) {
+            state.Reserve(static_cast<std::size_t>(m_undoStates.front().GetLength()) +
+                          static_cast<std::size_t>(m_nGrowBytes));
+        }
+        return state;
+    }
+    CMemFile state = std::move(spares->back());
+    spares->pop_back();
+    state.Clear();
+    return state;
+}
+
 void CUndo::Checkpoint() {
-    CMemFile state(static_cast<std::size_t>(m_nGrowBytes));
+    CMemFile state = TakeSpareState();
     CArchive ar(state, CArchive::Mode::store);
     Serialize(ar);
     ar.Close();

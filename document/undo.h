@@ -36,6 +36,9 @@ protected:
 private:
     void Restore(CMemFile& state);
     void TrimUndoStates();
+    // An empty state for the next snapshot, in the memory of one that is
+    // about to be dropped when there is one.
+    CMemFile TakeSpareState();
 
     std::deque<CMemFile> m_undoStates;  // newest first; the first is the current state
     std::deque<CMemFile> m_redoStates;  // the most recently undone first

@@ -5,6 +5,7 @@
 #include <functional>
 #include <new>
 
+#include "document/commands.h"
 #include "editor/photo_layout.h"
 #include "resources/ids.h"
 #include "resources/strings.h"
@@ -412,7 +413,23 @@ void EditTools::OnKeyDown(EditorKey key, bool shift) {
 
 // --- context menu
 
+namespace {
+
+MenuCheck CheckOf(bool checked) { return checked ? MenuCheck::Checked : MenuCheck::Unchecked; }
+
+// An item is a check item when its command's rule sets a check mark.
+MenuItem ItemOf(Command command, std::string_view text, const CommandContext& context) {
+    const CommandState state = CommandRule(command, context);
+    return {command, text, state.hasCheck ? CheckOf(state.checked) : MenuCheck::None};
+}
+
+}  // namespace
+
 ContextMenu EditTools::OnContextMenu(IntPoint screen, IntPoint clientOrigin, IntPoint scroll) {
+    const CommandContext context = CommandContextOf(m_doc, *this);
+    auto item = [&context](Command command, std::string_view text) {
+        return ItemOf(command, text, context);
+    };
     ContextMenu menu;
     if (screen == IntPoint{-1, -1}) {
         screen = {Saturate(static_cast<long long>(clientOrigin.x) + 5),
@@ -421,31 +438,31 @@ ContextMenu EditTools::OnContextMenu(IntPoint screen, IntPoint clientOrigin, Int
     menu.screen = screen;
     if (m_nTool == id::kToolIdDragPhoto && m_doc.IsPhotoLoaded()) {
         menu.menuId = id::kMenuPhotoPopup;
-        menu.items = {{Command::PhotoProperties, text::kMenuPhotoProperties},
-                      {Command::PhotoAdd, text::kMenuReplacePhoto},
-                      {Command::PhotoRemove, text::kMenuRemovePhoto},
-                      {Command::PhotoHide, text::kMenuHidePhoto}};
+        menu.items = {item(Command::PhotoProperties, text::kMenuPhotoProperties),
+                      item(Command::PhotoAdd, text::kMenuReplacePhoto),
+                      item(Command::PhotoRemove, text::kMenuRemovePhoto),
+                      item(Command::PhotoHide, text::kMenuHidePhoto)};
     } else {
         menu.menuId = id::kMenuEditorPopup;
-        menu.items = {{Command::OpenCloseProfile, text::kMenuCloseSpline},
+        menu.items = {item(Command::OpenCloseProfile, text::kMenuCloseSpline),
                       {std::nullopt, {}},
-                      {Command::Copy, text::kMenuCopy},
+                      item(Command::Copy, text::kMenuCopy),
                       {std::nullopt, {}},
-                      {Command::SelectAll, text::kMenuSelectAll},
-                      {Command::Deselect, text::kMenuSelectNone},
+                      item(Command::SelectAll, text::kMenuSelectAll),
+                      item(Command::Deselect, text::kMenuSelectNone),
                       {std::nullopt, {}},
-                      {Command::FileNew, text::kMenuNew},
-                      {Command::FileOpen, text::kMenuOpen},
-                      {Command::FileSave, text::kMenuSave}};
+                      item(Command::FileNew, text::kMenuNew),
+                      item(Command::FileOpen, text::kMenuOpen),
+                      item(Command::FileSave, text::kMenuSave)};
     }
     const IntPoint client = {Saturate(static_cast<long long>(screen.x) - clientOrigin.x),
                              Saturate(static_cast<long long>(screen.y) - clientOrigin.y)};
     const IntPoint at = ClientToEditor(client, scroll);  // not snapped
     if (const ProfilePoint* point = m_doc.HitTestMenuPoint(at.x, at.y)) {
-        menu.items.insert(menu.items.begin(),
-                          {{Command::AnchorMenuPoint, text::kMenuAnchorPoint, point->bAnchor},
-                           {Command::DeleteMenuPoint, text::kMenuDeleteNode},
-                           {std::nullopt, {}}});
+        menu.items.insert(menu.items.begin(), {{Command::AnchorMenuPoint, text::kMenuAnchorPoint,
+                                                CheckOf(point->bAnchor)},
+                                               {Command::DeleteMenuPoint, text::kMenuDeleteNode},
+                                               {std::nullopt, {}}});
     }
     return menu;
 }

@@ -59,10 +59,14 @@ enum class EditorKey { Tab, Delete, PageUp, PageDown, Up, Down, Left, Right, Hom
 
 enum class StatusPane { Message = 0, Coordinates = 1 };
 
+// A plain item, or a check item with its mark. An item whose mark can show
+// must be a check item: a plain one cannot be checked.
+enum class MenuCheck { None, Unchecked, Checked };
+
 struct MenuItem {
     std::optional<Command> command;  // none: a separator
     std::string_view text;
-    bool checked = false;
+    MenuCheck check = MenuCheck::None;
     friend bool operator==(const MenuItem&, const MenuItem&) = default;
 };
 

@@ -385,10 +385,11 @@ void CTavrinEditorView::OnContextMenu(wxContextMenuEvent& event) {
     for (const MenuItem& item : menu.items) {
         if (!item.command) {
             popup.AppendSeparator();
-        } else if (item.checked) {
-            popup.AppendCheckItem(WxIdOf(*item.command), Wx(item.text))->Check(true);
-        } else {
+        } else if (item.check == MenuCheck::None) {
             popup.Append(WxIdOf(*item.command), Wx(item.text));
+        } else {
+            popup.AppendCheckItem(WxIdOf(*item.command), Wx(item.text))
+                ->Check(item.check == MenuCheck::Checked);
         }
     }
     // Shown by the main window, so that its commands take the route of every

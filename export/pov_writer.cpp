@@ -80,6 +80,8 @@ std::string PovFileText(const CTavrinEditorDoc& doc, const PovOptions& options,
     // distances from the axis and from the bottom unscaled.
     const float size = extent.fExtent > 0.0f ? extent.fExtent : 1.0f;
     std::string text;
+    // A long profile's text is megabytes: room for it at once, not by doubling.
+    text.reserve(256 + 32 * (static_cast<std::size_t>(doc.GetPointCount()) + 3));
     auto put = [&](const ProfilePoint* p, const char* end) {
         if (options.bPropMapping) {
             AppendPoint(text, static_cast<float>(p->x) * k, static_cast<float>(p->y) * k, end);

@@ -1,6 +1,7 @@
 #include "preview/camera.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "document/document.h"
@@ -105,6 +106,14 @@ void WritePreviewColours(SettingsStore& store, const PreviewColours& c) {
     store.WriteInt(section, kObject, static_cast<int>(c.object));
     store.WriteInt(section, kFrontLight, static_cast<int>(c.frontLight));
     store.WriteInt(section, kBackLight, static_cast<int>(c.backLight));
+}
+
+PixelSize DevicePixels(int width, int height, double scale) {
+    const double factor = scale > 0.0 ? scale : 1.0;
+    const auto scaled = [factor](int v) {
+        return static_cast<int>(std::lround(std::max(v, 0) * factor));
+    };
+    return {scaled(width), scaled(height)};
 }
 
 PixelSize PrintImageSize(PixelSize client, PixelSize printer, bool preview, int maxSide) {

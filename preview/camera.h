@@ -101,6 +101,10 @@ struct PixelRect {
     friend bool operator==(const PixelRect&, const PixelRect&) = default;
 };
 
+// A view's size in the pixels of its framebuffer: on a scaled display each
+// logical unit of the window is scale pixels wide.
+PixelSize DevicePixels(int width, int height, double scale);
+
 inline constexpr long long kMaxPrintPixels = 20'000'000;
 
 // The off-screen image printed for a view of the client size on a page of

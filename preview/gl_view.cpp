@@ -84,11 +84,16 @@ CGLView::CGLView(wxWindow* parent, CTavrinEditorDoc& doc, SettingsStore& setting
       m_zoomCursor(MakeZoomCursor()) {
     m_colours = ReadPreviewColours(settings);
     m_client = GetClientSize();
-    m_camera.aspect = AspectOf(m_client.x, m_client.y);
+    m_pixels = DevicePixels(m_client.x, m_client.y, GetContentScaleFactor());
+    m_camera.aspect = AspectOf(m_pixels.width, m_pixels.height);
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     SetCursor(m_rotateCursor);
     Bind(wxEVT_PAINT, &CGLView::OnPaint, this);
     Bind(wxEVT_SIZE, &CGLView::OnSize, this);
+    Bind(wxEVT_DPI_CHANGED, [this](wxDPIChangedEvent& e) {
+        e.Skip();
+        Resize();
+    });
     Bind(wxEVT_LEFT_DOWN, &CGLView::OnMouseDown, this);
     Bind(wxEVT_RIGHT_DOWN, &CGLView::OnMouseDown, this);
     Bind(wxEVT_LEFT_UP, &CGLView::OnMouseUp, this);
@@ -113,7 +118,7 @@ bool CGLView::MakeCurrent() {
     if (!m_bContextReady) {
         m_bContextReady = true;
         m_bUseStrips = GlStrips::Available();
-        glViewport(0, 0, m_client.x, m_client.y);
+        glViewport(0, 0, m_pixels.width, m_pixels.height);
         InitGL(m_colours.background);
     }
     return true;
@@ -266,9 +271,14 @@ void CGLView::OnPaint(wxPaintEvent&) {
 void CGLView::OnSize(wxSizeEvent& event) {
     event.Skip();
     m_client = event.GetSize();
-    if (m_client.y > 0) m_camera.Resize(m_client.x, m_client.y);
+    Resize();
+}
+
+void CGLView::Resize() {
+    m_pixels = DevicePixels(m_client.x, m_client.y, GetContentScaleFactor());
+    if (m_pixels.height > 0) m_camera.Resize(m_pixels.width, m_pixels.height);
     if (m_bContextReady && MakeCurrent()) {
-        glViewport(0, 0, m_client.x, m_client.y);
+        glViewport(0, 0, m_pixels.width, m_pixels.height);
         SetProjection();
     }
 }
@@ -346,7 +356,7 @@ std::optional<wxImage> CGLView::RenderImage(const wxSize& size) {
         }
     }
     // Back to the screen's own background and size.
-    glViewport(0, 0, m_client.x, m_client.y);
+    glViewport(0, 0, m_pixels.width, m_pixels.height);
     InitGL(m_colours.background);
     if (!rendered) return std::nullopt;
     wxImage image(size.x, size.y, false);
@@ -365,8 +375,7 @@ std::optional<PixelRect> CGLView::RenderPrintPage(wxDC& dc, const wxSize& pagePi
     GLint maxSide = 0;
     glGetIntegerv(GL_MAX_RENDERBUFFER_SIZE_EXT, &maxSide);
     const PixelSize page{pagePixels.x, pagePixels.y};
-    const PixelSize size =
-        PrintImageSize({m_client.x, m_client.y}, page, preview, maxSide > 0 ? maxSide : 4096);
+    const PixelSize size = PrintImageSize(m_pixels, page, preview, maxSide > 0 ? maxSide : 4096);
     const std::optional<wxImage> image = RenderImage(wxSize(size.width, size.height));
     if (!image) return std::nullopt;
     const PixelRect target = PrintTargetRect(size, page);

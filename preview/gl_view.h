@@ -73,6 +73,9 @@ private:
 
     void OnPaint(wxPaintEvent& event);
     void OnSize(wxSizeEvent& event);
+    // The framebuffer's pixels for the client size, the viewport and the
+    // projection set from them.
+    void Resize();
     void OnMouseDown(wxMouseEvent& event);
     void OnMouseUp(wxMouseEvent& event);
     void OnMotion(wxMouseEvent& event);
@@ -87,7 +90,8 @@ private:
     bool m_bContextReady = false;
     bool m_bMeshPending = true;
     PreviewCamera m_camera;
-    wxSize m_client;
+    wxSize m_client;     // logical units, as the mouse reports them
+    PixelSize m_pixels;  // the framebuffer's pixels: more on a scaled display
     wxPoint m_ptLast{0, 0};
     unsigned m_nGridPlaneList = 0;
     GlStrips m_strips;

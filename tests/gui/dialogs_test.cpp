@@ -1,4 +1,5 @@
 // The keyboard reference, the choice of the view to print, and help.
+#include <wx/filedlg.h>
 #include <wx/html/helpfrm.h>
 #include <wx/printdlg.h>
 #include <wx/radiobut.h>
@@ -6,8 +7,10 @@
 
 #include "app/help_launcher.h"
 #include "app/small_dialogs.h"
+#include "app/wx_prompter.h"
 #include "resources/ids.h"
 #include "tests/gui/gui_support.h"
+#include "tests/gui/modal_driver.h"
 
 namespace orvanel::gui {
 namespace {
@@ -102,6 +105,34 @@ TEST_F(DialogsTest, HelpOpensTheGuideAndContextHelpSaysThereIsNoTopic) {
     EXPECT_FALSE(none.IsReady());
     EXPECT_FALSE(none.ShowContents());
     Pump();
+}
+
+TEST_F(DialogsTest, TheProfileFileDialogsOfferTheDocumentFilterFirst) {
+    Start();
+    WxPrompter prompts;
+    prompts.SetParent(frame);
+    const struct {
+        const char* dialog;
+        std::function<void()> open;
+    } cases[] = {
+        {"File > Open",
+         [this] {
+             wxCommandEvent open(wxEVT_MENU, wxID_OPEN);
+             frame->ProcessWindowEvent(open);
+         }},
+        {"Save As", [&prompts] { EXPECT_EQ(prompts.AskSavePath("Untitled"), std::nullopt); }},
+    };
+    for (const auto& c : cases) {
+        wxString filter;
+        ModalDriver<wxFileDialog> cancel([&filter](wxFileDialog& dialog) {
+            filter = dialog.GetWildcard();
+            dialog.EndModal(wxID_CANCEL);
+            return true;
+        });
+        c.open();
+        EXPECT_TRUE(cancel.Done()) << c.dialog;
+        EXPECT_EQ(filter, "Orvanel Files (*.lum)|*.lum|All Files (*.*)|*") << c.dialog;
+    }
 }
 
 }  // namespace

@@ -201,8 +201,8 @@ public:
     int Height() const override { return 600; }
 };
 
-// The items of a menu as it shows them: a separator is "-", a checked item
-// ends in " [x]".
+// The items of a menu as it shows them: a separator is "-", a check item
+// ends in " [x]" when it is checked and in " [ ]" when not.
 std::vector<std::string> ItemsOf(const wxMenu& menu) {
     std::vector<std::string> items;
     for (const wxMenuItem* item : menu.GetMenuItems()) {
@@ -211,7 +211,7 @@ std::vector<std::string> ItemsOf(const wxMenu& menu) {
             continue;
         }
         std::string text = item->GetItemLabel().utf8_string();
-        if (item->IsCheckable() && item->IsChecked()) text += " [x]";
+        if (item->IsCheckable()) text += item->IsChecked() ? " [x]" : " [ ]";
         items.push_back(text);
     }
     return items;
@@ -633,7 +633,7 @@ TEST_F(EditingTest, TheContextMenuPutsThePointItemsOnTopAndItsCommandsReachTheDo
         const std::size_t before = shown.size();
         Hover(at);
         sim.MouseClick(wxMOUSE_BTN_RIGHT);
-        EXPECT_TRUE(WaitFor([&] { return shown.size() == before + 1; }));
+        EXPECT_TRUE(WaitFor([&] { return shown.size() == before + 1; }, 20000));
         Pump();
     };
 
@@ -669,9 +669,22 @@ TEST_F(EditingTest, TheContextMenuPutsThePointItemsOnTopAndItsCommandsReachTheDo
     Doc().m_picture = std::make_unique<StandInPhoto>();
     Use(id::kToolDragPhoto);
     rightClick(p[0], {WXK_ESCAPE});
-    EXPECT_EQ(shown.back(), (std::vector<std::string>{"Anchor Point", "Delete node", "-",
-                                                      "Photo &Properties...", "Repl&ace Photo...",
-                                                      "&Remove Background Photo", "&Hide Photo"}));
+    EXPECT_EQ(shown.back(),
+              (std::vector<std::string>{"Anchor Point [ ]", "Delete node", "-",
+                                        "Photo &Properties...", "Repl&ace Photo...",
+                                        "&Remove Background Photo", "&Hide Photo [ ]"}));
+
+    // "&Hide Photo" hides it; opened again, the menu shows the item checked,
+    // and choosing it once more brings the photo back.
+    const std::vector<int> chooseHide{WXK_DOWN, WXK_DOWN, WXK_DOWN, WXK_DOWN, WXK_RETURN};
+    // Each click somewhere else: the view sees the mouse again once a menu is gone.
+    rightClick(Inside(320, 220), chooseHide);
+    EXPECT_TRUE(WaitFor([this] { return Doc().m_bPhotoHidden; }));
+    rightClick(Inside(300, 200), chooseHide);
+    EXPECT_EQ(shown.back(),
+              (std::vector<std::string>{"Photo &Properties...", "Repl&ace Photo...",
+                                        "&Remove Background Photo", "&Hide Photo [x]"}));
+    EXPECT_TRUE(WaitFor([this] { return !Doc().m_bPhotoHidden; }));
 }
 
 TEST_F(EditingTest, TheSizePaneFollowsADrag) {

@@ -38,6 +38,15 @@ int GuiTestApp::OnRun() {
     return result;
 }
 
+void GuiTestApp::OnAssertFailure(const wxChar* file, int line, const wxChar* func,
+                                 const wxChar* cond, const wxChar* msg) {
+    const auto text = [](const wxChar* s) {
+        return s != nullptr ? wxString(s).utf8_string() : std::string();
+    };
+    ADD_FAILURE() << "wx assertion at " << text(file) << ":" << line << " in " << text(func) << ": "
+                  << text(cond) << " " << text(msg);
+}
+
 std::unique_ptr<SettingsStore> GuiTestApp::CreateSettings() {
     return std::make_unique<ConfigStore>(settingsFile);
 }

@@ -34,6 +34,10 @@ class GuiTestApp final : public CTavrinEditorApp {
 public:
     bool OnInit() override;
     int OnRun() override;
+    // A failed wx assertion fails the test, rather than waiting for someone
+    // to close wx's dialog.
+    void OnAssertFailure(const wxChar* file, int line, const wxChar* func, const wxChar* cond,
+                         const wxChar* msg) override;
 
     std::filesystem::path settingsFile;
     RecordingPrompter prompter;

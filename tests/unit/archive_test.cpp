@@ -101,6 +101,28 @@ TEST(ArchiveTest, IntegersAreLittleEndianAcrossBufferBoundaries) {
     EXPECT_THROW(ar.ReadInt32(), CArchiveException);
 }
 
+TEST(ArchiveTest, AMemoryFileGrowsGeometrically) {
+    // 16 MiB written through an archive, as the snapshot of a million points:
+    // a fixed 4096-byte step would move the bytes thousands of times.
+    CMemFile file;
+    std::size_t reallocations = 0;
+    std::size_t capacity = file.Bytes().capacity();
+    {
+        CArchive ar(file, CArchive::Mode::store);
+        for (std::uint32_t i = 0; i < 4u << 20; ++i) {
+            ar.WriteUInt32(i);
+            if (file.Bytes().capacity() != capacity) {
+                capacity = file.Bytes().capacity();
+                ++reallocations;
+            }
+        }
+        ar.Close();
+    }
+    EXPECT_EQ(file.Bytes().size(), 16u << 20);
+    EXPECT_LE(reallocations, 14u);
+    EXPECT_EQ(file.Bytes()[(16u << 20) - 4], 0xFF);  // the last value, 4 Mi - 1
+}
+
 TEST(ArchiveTest, DiskFilesReadLikeMemory) {
     TempDir dir;
     WriteFileBytes(dir / "f.bin", Bytes().I32(-2).Str("ab"));

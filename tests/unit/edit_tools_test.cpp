@@ -656,10 +656,11 @@ TEST_F(EditToolsTest, ThePointItemsGoOnTopOfTheMenuWithTheAnchorCheck) {
     EXPECT_EQ(menu.screen, (IntPoint{502, 400}));
     EXPECT_EQ(doc->GetMenuPoint(), PointAt(*doc, 1));
     const std::vector<MenuItem> top(menu.items.begin(), menu.items.begin() + 4);
-    EXPECT_EQ(top, (std::vector<MenuItem>{{Command::AnchorMenuPoint, "Anchor Point", true},
-                                          {Command::DeleteMenuPoint, "Delete node"},
-                                          {std::nullopt, {}},
-                                          {Command::OpenCloseProfile, "Close Spline"}}));
+    EXPECT_EQ(top,
+              (std::vector<MenuItem>{{Command::AnchorMenuPoint, "Anchor Point", MenuCheck::Checked},
+                                     {Command::DeleteMenuPoint, "Delete node"},
+                                     {std::nullopt, {}},
+                                     {Command::OpenCloseProfile, "Close Spline"}}));
     EXPECT_EQ(menu.items.size(), 13u);
     // Away from the points the menu is the general one alone.
     const ContextMenu plain = tools->OnContextMenu({900, 900}, origin, scroll);
@@ -672,7 +673,7 @@ TEST_F(EditToolsTest, TheMenuPositionIsNotSnapped) {
     owner.grid = true;  // snapping would take (12, 13) to (10, 10), out of reach
     const ContextMenu menu = tools->OnContextMenu({12, 13}, {0, 0}, {0, 0});
     EXPECT_EQ(menu.items.front().command, Command::AnchorMenuPoint);
-    EXPECT_FALSE(menu.items.front().checked);
+    EXPECT_EQ(menu.items.front().check, MenuCheck::Unchecked);
 }
 
 class FixedPhoto final : public PhotoImage {
@@ -689,13 +690,18 @@ TEST_F(EditToolsTest, TheDragPhotoToolWithAPhotoShowsThePhotoMenu) {
     AddPoints(*doc, {{50, 50}});
     const ContextMenu menu = tools->OnContextMenu({50, 50}, {0, 0}, {0, 0});
     EXPECT_EQ(menu.menuId, id::kMenuPhotoPopup);
-    EXPECT_EQ(menu.items, (std::vector<MenuItem>{{Command::AnchorMenuPoint, "Anchor Point"},
-                                                 {Command::DeleteMenuPoint, "Delete node"},
-                                                 {std::nullopt, {}},
-                                                 {Command::PhotoProperties, "Photo &Properties..."},
-                                                 {Command::PhotoAdd, "Repl&ace Photo..."},
-                                                 {Command::PhotoRemove, "&Remove Background Photo"},
-                                                 {Command::PhotoHide, "&Hide Photo"}}));
+    EXPECT_EQ(menu.items, (std::vector<MenuItem>{
+                              {Command::AnchorMenuPoint, "Anchor Point", MenuCheck::Unchecked},
+                              {Command::DeleteMenuPoint, "Delete node"},
+                              {std::nullopt, {}},
+                              {Command::PhotoProperties, "Photo &Properties..."},
+                              {Command::PhotoAdd, "Repl&ace Photo..."},
+                              {Command::PhotoRemove, "&Remove Background Photo"},
+                              {Command::PhotoHide, "&Hide Photo", MenuCheck::Unchecked}}));
+    // A hidden photo: the item that shows it again carries the check mark.
+    doc->m_bPhotoHidden = true;
+    EXPECT_EQ(tools->OnContextMenu({5, 5}, {0, 0}, {0, 0}).items.back(),
+              (MenuItem{Command::PhotoHide, "&Hide Photo", MenuCheck::Checked}));
 }
 
 TEST_F(EditToolsTest, TheMenuKeyOpensTheMenuNearTheTopLeftCorner) {
