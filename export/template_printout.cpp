@@ -62,33 +62,16 @@ bool TemplatePrintout::OnPrintPage(int page) {
     return true;
 }
 
-wxFrame* PreviewTemplate(wxWindow* parent, const CTavrinEditorDoc& doc, wxPrintData& printData,
-                         Prompter& prompter) {
+std::optional<std::string_view> TemplateRefusal(const CTavrinEditorDoc& doc,
+                                                const wxPrintData& printData) {
     // The paper the print settings name, turned as they say; A4 when they name none.
     const wxSize mm = printData.GetPaperSize();
     PaperSize paper = mm.x > 0 && mm.y > 0 ? PaperSize{double(mm.x), double(mm.y)} : kPaperA4;
     if (printData.GetOrientation() == wxLANDSCAPE) std::swap(paper.width, paper.height);
     const std::optional<TemplatePages> pages = TemplatePages::Make(doc, paper, false);
-    if (!pages) {
-        prompter.ShowMessage(text::kNoSplineToExport);
-        return nullptr;
-    }
-    if (pages->Tiling().TooManyPages()) {
-        prompter.ShowMessage(text::kTemplateTooManyPages);
-        return nullptr;
-    }
-    // The preview owns both printouts: one to show, one to print from it.
-    auto* preview =
-        new wxPrintPreview(new TemplatePrintout(doc), new TemplatePrintout(doc), &printData);
-    if (!preview->IsOk()) {
-        delete preview;
-        prompter.ShowMessage("There was a problem previewing.");
-        return nullptr;
-    }
-    auto* frame = new wxPreviewFrame(preview, parent, Wx(text::kTemplateCaption));
-    frame->Initialize();
-    frame->Show();
-    return frame;
+    if (!pages) return text::kNoSplineToExport;
+    if (pages->Tiling().TooManyPages()) return text::kTemplateTooManyPages;
+    return std::nullopt;
 }
 
 }  // namespace orvanel

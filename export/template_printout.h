@@ -7,9 +7,9 @@
 #include <wx/print.h>
 
 #include <optional>
+#include <string_view>
 
 #include "document/document.h"
-#include "document/prompter.h"
 #include "export/template_pages.h"
 
 namespace orvanel {
@@ -32,10 +32,9 @@ private:
     std::optional<TemplatePages> m_pages;
 };
 
-// Print Template: the pages in the print preview, from which they print. A
-// profile without a curve is refused with the exports' message. Returns the
-// preview's frame, or null.
-wxFrame* PreviewTemplate(wxWindow* parent, const CTavrinEditorDoc& doc, wxPrintData& printData,
-                         Prompter& prompter);
+// Why Print Template cannot show the pages on the paper the print data names:
+// the profile has no curve, or would take too many pages. None when it can.
+std::optional<std::string_view> TemplateRefusal(const CTavrinEditorDoc& doc,
+                                                const wxPrintData& printData);
 
 }  // namespace orvanel

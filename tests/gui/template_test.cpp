@@ -90,11 +90,15 @@ TEST_F(TemplateTest, ThePreviewShowsThePagesOfThePaper) {
     }
 }
 
-TEST_F(TemplateTest, PrintTemplateRefusesAProfileWithoutACurve) {
+TEST_F(TemplateTest, PrintTemplateRefusesNoCurveAndAWallOfPaper) {
     Start(Fixture("two_points.lum"));
     wxPrintData data;
-    EXPECT_EQ(PreviewTemplate(frame, *App().Document(), data, App().prompter), nullptr);
-    EXPECT_EQ(App().prompter.Texts(), (std::vector<std::string>{"No spline to export!"}));
+    EXPECT_EQ(TemplateRefusal(*App().Document(), data), "No spline to export!");
+    ASSERT_TRUE(frame->OpenDocument(Fixture("tall_cup.lum")));
+    EXPECT_EQ(TemplateRefusal(*App().Document(), data), std::nullopt);
+    App().Document()->m_units.unitSize = 100;
+    EXPECT_EQ(TemplateRefusal(*App().Document(), data),
+              "The template would take more than 500 pages: check the size of one editor unit.");
 }
 
 }  // namespace
