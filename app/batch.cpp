@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/field_text.h"
 #include "document/document.h"
 #include "export/dxf_writer.h"
+#include "export/field_text.h"
 #include "export/pov_writer.h"
 #include "export/stl_writer.h"
 #include "export/svg_writer.h"

@@ -1,44 +1,26 @@
 #include "app/document_commands.h"
 
+#include <wx/filedlg.h>
+#include <wx/filename.h>
 #include <wx/toplevel.h>
 
+#include <filesystem>
+#include <optional>
+
+#include "app/dimensions_dialog.h"
 #include "app/settings_sheet.h"
 #include "editor/editor_view.h"
+#include "editor/photo_commands.h"
 #include "editor/photo_dialog.h"
-#include "editor/photo_layout.h"
+#include "editor/point_properties_dialog.h"
+#include "export/dxf_writer.h"
+#include "export/svg_writer.h"
 #include "preview/gl_view.h"
-#include "resources/command_ids.h"
-#include "resources/ids.h"
+#include "resources/wx_commands.h"
 
 namespace orvanel {
 
 namespace {
-
-// Every command of the document that the program runs now.
-constexpr Command kCommands[] = {
-    Command::Undo,
-    Command::Redo,
-    Command::Copy,
-    Command::SelectAll,
-    Command::Deselect,
-    Command::OpenCloseProfile,
-    Command::AnchorSelected,
-    Command::AnchorMenuPoint,
-    Command::DeleteMenuPoint,
-    Command::ToolPencil,
-    Command::ToolInsert,
-    Command::ToolMove,
-    Command::ToolDragPhoto,
-    Command::ToggleGrid,
-    Command::ToggleSmoothing,
-    Command::FlipNormals,
-    Command::ViewGridPlane,
-    Command::Settings,
-    Command::PhotoAdd,
-    Command::PhotoProperties,
-    Command::PhotoRemove,
-    Command::PhotoHide,
-};
 
 // The two views as the Settings flow reads and writes them.
 class ViewSettings final : public SettingsFlowViews {
@@ -48,26 +30,8 @@ public:
 
     EditorLook GetEditorLook() const override { return m_editor.Look(); }
     void SetEditorLook(const EditorLook& look) override { m_editor.SetLook(look); }
-    PreviewLook GetPreviewLook() const override {
-        const PreviewColours& c = m_preview.m_colours;
-        return {c.object,
-                c.background,
-                c.gridPlane,
-                c.backLight,
-                c.frontLight,
-                m_preview.m_nBackLightPos,
-                m_preview.m_nFrontLightPos};
-    }
-    void SetPreviewLook(const PreviewLook& look) override {
-        PreviewColours& c = m_preview.m_colours;
-        c.object = look.m_clrObject;
-        c.background = look.m_clrBackground;
-        c.gridPlane = look.m_clrGridPlane;
-        c.backLight = look.m_clrBackLight;
-        c.frontLight = look.m_clrFrontLight;
-        m_preview.m_nBackLightPos = look.m_nBackLightPos;
-        m_preview.m_nFrontLightPos = look.m_nFrontLightPos;
-    }
+    PreviewLook GetPreviewLook() const override { return m_preview.m_look; }
+    void SetPreviewLook(const PreviewLook& look) override { m_preview.m_look = look; }
     bool IsPreviewSmooth() const override { return m_preview.m_bSmooth; }
     void TogglePreviewSmoothing() override { m_preview.ToggleSmoothing(); }
     void ResetPreviewGLState() override { m_preview.ResetGLState(); }
@@ -77,39 +41,81 @@ private:
     CGLView& m_preview;
 };
 
-}  // namespace
-
-const std::vector<int>& DocumentCommands::PendingCommands() {
-    static const std::vector<int> pending{id::Ui(id::kTransfer), id::Ui(id::kGoldenRatio),
-                                          wxID_ABOUT};
-    return pending;
+// The file an outline export writes: asked beside the profile, under its
+// name; a name typed without the extension gets it.
+std::optional<std::filesystem::path> ChooseOutlineFile(wxWindow* parent,
+                                                       const CTavrinEditorDoc& doc,
+                                                       const wxString& filter,
+                                                       const wxString& extension) {
+    wxFileName suggested(wxString::FromUTF8(doc.GetTitle()));
+    suggested.SetExt(extension);
+    const wxString folder = wxString::FromUTF8(doc.GetPathName().parent_path().string());
+    wxFileDialog dialog(parent, "Export", folder, suggested.GetFullName(),
+                        filter + "|All Files (*.*)|*", wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    if (dialog.ShowModal() != wxID_OK) return std::nullopt;
+    wxFileName chosen(dialog.GetPath());
+    if (chosen.GetExt().empty() && dialog.GetFilterIndex() == 0) chosen.SetExt(extension);
+    return std::filesystem::path(chosen.GetFullPath().utf8_string());
 }
 
+}  // namespace
+
 DocumentCommands::DocumentCommands(CTavrinEditorDoc& doc, CTavrinEditorView& editor,
-                                   CGLView& preview)
-    : m_doc(doc), m_editor(editor), m_preview(preview) {
-    for (const Command command : kCommands) {
+                                   CGLView& preview, WindowState windowState)
+    : m_doc(doc), m_editor(editor), m_preview(preview), m_windowState(std::move(windowState)) {
+    for (const CommandRow& row : CommandTable()) {
+        if (row.command == Command::None) continue;
+        const Command command = row.command;
         const int id = WxIdOf(command);
         Bind(
             wxEVT_UPDATE_UI,
             [this, command](wxUpdateUIEvent& e) {
                 const CommandState state = CommandRule(command, Context());
-                e.Enable(state.enabled);
+                e.Enable(state.enabled && Handles(command));
                 if (state.hasCheck) e.Check(state.checked);
             },
             id);
         Bind(
             wxEVT_MENU, [this, command](wxCommandEvent&) { Run(command); }, id);
     }
-    // Cut and Paste have no handler: nothing is ever put on the clipboard.
-    for (const int command : {wxID_CUT, wxID_PASTE}) {
-        Bind(
-            wxEVT_UPDATE_UI, [](wxUpdateUIEvent& e) { e.Enable(false); }, command);
-    }
-    for (const int command : PendingCommands()) {
-        Bind(
-            wxEVT_UPDATE_UI, [](wxUpdateUIEvent& e) { e.Enable(false); }, command);
-    }
+
+    wxWindow* frame = wxGetTopLevelParent(&m_editor);
+    Handle(Command::Settings, [this, frame] {
+        ViewSettings views(m_editor, m_preview);
+        WxSettingSheetRunner sheet(frame, m_doc.GetPrompter());
+        RunSettingsFlow(m_doc, views, sheet);
+    });
+    Handle(Command::PhotoAdd, [this] {
+        if (const auto path = ChoosePhotoFile(&m_editor)) AddPhoto(m_doc, *path, m_decoder, *this);
+    });
+    Handle(Command::PhotoProperties, [this, frame] { RunPhotoProperties(frame, m_doc); });
+    Handle(Command::CalibratePhoto, [this] { m_editor.StartCalibration(); });
+    Handle(Command::Dimensions, [this, frame] { RunDimensions(frame, m_doc); });
+    Handle(Command::MenuPointProperties, [this, frame] { RunPointProperties(frame, m_doc); });
+    Handle(Command::ExportSvg, [this, frame] {
+        if (const auto path = ChooseOutlineFile(frame, m_doc, "SVG Files (*.svg)|*.svg", "svg")) {
+            WriteSvgFile(m_doc, *path, {}, m_doc.GetPrompter());
+        }
+    });
+    Handle(Command::ExportDxf, [this, frame] {
+        if (const auto path = ChooseOutlineFile(frame, m_doc, "DXF Files (*.dxf)|*.dxf", "dxf")) {
+            WriteDxfFile(m_doc, *path, {}, m_doc.GetPrompter());
+        }
+    });
+    Handle(Command::ToggleGrid, [this] { m_editor.ToggleGrid(); });
+    Handle(Command::ToggleSmoothing, [this] { m_preview.ToggleSmoothing(); });
+    Handle(Command::ViewGridPlane, [this] {
+        m_preview.m_bShowGridPlane = !m_preview.m_bShowGridPlane;
+        m_doc.RepaintPreview();
+    });
+}
+
+void DocumentCommands::Handle(Command command, Handler handler) {
+    m_handlers[command] = std::move(handler);
+}
+
+bool DocumentCommands::Handles(Command command) const {
+    return IsDocumentCommand(command) || m_handlers.contains(command);
 }
 
 CommandContext DocumentCommands::Context() const {
@@ -118,47 +124,19 @@ CommandContext DocumentCommands::Context() const {
     context.bShowGridPlane = m_preview.m_bShowGridPlane;
     context.bSmooth = m_preview.m_bSmooth;
     context.bRulerVisible = m_doc.m_pGoldenRuler && m_doc.m_pGoldenRuler->IsVisible();
+    if (m_windowState) m_windowState(context);
     return context;
 }
 
 void DocumentCommands::Run(Command command) {
-    if (RunDocumentCommand(command, m_doc, m_editor.Tools(), *this) != CommandOutcome::NotHandled)
+    if (IsDocumentCommand(command)) {
+        RunDocumentCommand(command, m_doc, m_editor.Tools(), *this);
         return;
-    // An accelerator fires a command whatever its menu item shows.
-    if (!CommandRule(command, Context()).enabled) return;
-    RunInApplication(command);
-}
-
-void DocumentCommands::RunInApplication(Command command) {
-    wxWindow* frame = wxGetTopLevelParent(&m_editor);
-    switch (command) {
-        case Command::Settings: {
-            ViewSettings views(m_editor, m_preview);
-            WxSettingSheetRunner sheet(frame, m_doc.GetPrompter());
-            RunSettingsFlow(m_doc, views, sheet);
-            break;
-        }
-        case Command::PhotoAdd:
-            if (const auto path = ChoosePhotoFile(&m_editor)) {
-                AddPhoto(m_doc, *path, m_decoder, *this);
-            }
-            break;
-        case Command::PhotoProperties:
-            RunPhotoProperties(frame, m_doc);
-            break;
-        case Command::ToggleGrid:
-            m_editor.ToggleGrid();
-            break;
-        case Command::ToggleSmoothing:
-            m_preview.ToggleSmoothing();
-            break;
-        case Command::ViewGridPlane:
-            m_preview.m_bShowGridPlane = !m_preview.m_bShowGridPlane;
-            m_doc.RepaintPreview();
-            break;
-        default:
-            break;
     }
+    const auto handler = m_handlers.find(command);
+    // An accelerator fires a command whatever its menu item shows.
+    if (handler == m_handlers.end() || !CommandRule(command, Context()).enabled) return;
+    handler->second();
 }
 
 void DocumentCommands::PostCommand(Command command) {

@@ -1,12 +1,13 @@
-// The document's commands in the main window's route, after the active view
-// and before the main window: each command's id bound once to the core's
-// enable and check rule and to its handler, with the commands the core leaves
-// to the application (the dialogs and the views' own commands) run here.
+// The program's commands in the main window's route: every command of the
+// table bound once to its enable and check rule (the core's CommandRule) and
+// to its handler: the core's own, the dialogs and the views' commands run
+// here, and the main window's, which it hands in.
 #pragma once
 
 #include <wx/event.h>
 
-#include <vector>
+#include <functional>
+#include <map>
 
 #include "document/commands.h"
 #include "document/document.h"
@@ -19,10 +20,19 @@ class CTavrinEditorView;
 
 class DocumentCommands final : public wxEvtHandler, public CommandHost {
 public:
-    DocumentCommands(CTavrinEditorDoc& doc, CTavrinEditorView& editor, CGLView& preview);
+    using Handler = std::function<void()>;
+    // What the main window adds to the rules' context: its bars, the active
+    // view, the recent files.
+    using WindowState = std::function<void(CommandContext&)>;
 
-    // Commands whose handlers are not in the program yet: shown, disabled.
-    static const std::vector<int>& PendingCommands();
+    DocumentCommands(CTavrinEditorDoc& doc, CTavrinEditorView& editor, CGLView& preview,
+                     WindowState windowState);
+
+    // Runs the command when its rule allows it.
+    void Handle(Command command, Handler handler);
+    // Whether the program runs the command; one it does not run yet is shown
+    // disabled.
+    bool Handles(Command command) const;
 
     // What the rules look at, as it is now.
     CommandContext Context() const;
@@ -34,11 +44,11 @@ public:
     void InvalidateEditor() override;
 
 private:
-    void RunInApplication(Command command);
-
     CTavrinEditorDoc& m_doc;
     CTavrinEditorView& m_editor;
     CGLView& m_preview;
+    WindowState m_windowState;
+    std::map<Command, Handler> m_handlers;
     WxPictureDecoder m_decoder;
 };
 

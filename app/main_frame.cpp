@@ -1,6 +1,5 @@
 #include "app/main_frame.h"
 
-#include <wx/accel.h>
 #include <wx/display.h>
 #include <wx/dnd.h>
 #include <wx/filedlg.h>
@@ -17,82 +16,18 @@
 #include "document/commands.h"
 #include "editor/editor_view.h"
 #include "editor/profile_size.h"
+#include "export/template_printout.h"
 #include "resources/art.h"
 #include "resources/dimension_texts.h"
-#include "resources/ids.h"
 #include "resources/strings.h"
 #include "resources/ui_texts.h"
+#include "resources/wx_commands.h"
 
 namespace orvanel {
 
 namespace {
 
 wxString Wx(std::string_view s) { return wxString::FromUTF8(s.data(), s.size()); }
-
-// A command's prompt: the status-bar text, then after a newline the tooltip.
-struct Prompt {
-    wxString status;
-    wxString tooltip;
-};
-Prompt SplitPrompt(std::string_view prompt) {
-    const wxString text = Wx(prompt);
-    return {text.BeforeFirst('\n'), text.AfterFirst('\n').BeforeFirst('\n')};
-}
-
-struct MenuEntry {
-    int id;
-    const char* text;
-    const char* prompt;
-    wxItemKind kind = wxITEM_NORMAL;
-};
-
-void AddItems(wxMenu* menu, std::initializer_list<MenuEntry> entries) {
-    for (const MenuEntry& e : entries) {
-        if (e.id == wxID_SEPARATOR) {
-            menu->AppendSeparator();
-            continue;
-        }
-        menu->Append(e.id, wxString::FromUTF8(e.text), SplitPrompt(e.prompt).status, e.kind);
-    }
-}
-
-struct ToolEntry {
-    int id;
-    ToolbarArt art;
-    const char* prompt;
-    wxItemKind kind = wxITEM_NORMAL;
-};
-
-void AddTools(wxAuiToolBar* bar, std::initializer_list<ToolEntry> entries) {
-    for (const ToolEntry& e : entries) {
-        if (e.id == wxID_SEPARATOR) {
-            bar->AddSeparator();
-            continue;
-        }
-        const Prompt prompt = SplitPrompt(e.prompt);
-        bar->AddTool(e.id, prompt.tooltip, MakeToolbarBitmap(e.art), prompt.tooltip, e.kind);
-        bar->SetToolLongHelp(e.id, prompt.status);
-    }
-    bar->Realize();
-}
-
-constexpr const char* kPromptNew = "Create a new document\nNew";
-constexpr const char* kPromptOpen = "Open an existing document\nOpen";
-constexpr const char* kPromptPrint = "Print the active document.\nPrint";
-constexpr const char* kPromptPrintPreview = "Preview the active document.\nPrint Preview";
-constexpr const char* kPromptUndo = "Undo the last action\nUndo";
-constexpr const char* kPromptRedo = "Redo the previously undone action\nRedo";
-constexpr const char* kPromptDrag =
-    "Selects the dragging tool.  To drag, hold down the left mouse button.\nDrag\n";
-constexpr const char* kPromptPencil = "Switch to pencil mode\nPencil";
-constexpr const char* kPromptInsert = "Switch to insertion mode\nInsert";
-constexpr const char* kPromptMove = "Switch to move mode\nMove";
-constexpr const char* kPromptOpenClose = "Opens/close wall profile.\nOpen/Close wall profile";
-constexpr const char* kPromptTransfer = "Transfer to KST program.\nTransfer to KST program";
-constexpr const char* kPromptFlip = "Flip the polygon normals\nFlip Normals";
-constexpr const char* kPromptGridPlane = "View grid plane.\nView grid plane";
-constexpr const char* kPromptGolden = "Show/Hide golden ratio (Phi)\nShow/Hide golden ratio (Phi)";
-constexpr const char* kPromptSmoothing = "Toggle smoothing.\nToggle smoothing";
 
 class ProfileDropTarget final : public wxFileDropTarget {
 public:
@@ -127,7 +62,14 @@ CMainFrame::CMainFrame(AppContext& context)
     SetClientSize(FromDIP(wxSize(1000, 600)));
     m_pSplitter->SplitPercent(m_pEditorView, m_pPreviewView);
     context.doc.SetViews(m_pEditorView, m_pPreviewView);
-    m_pCommands = std::make_unique<DocumentCommands>(context.doc, *m_pEditorView, *m_pPreviewView);
+    m_pCommands = std::make_unique<DocumentCommands>(
+        context.doc, *m_pEditorView, *m_pPreviewView, [this](CommandContext& c) {
+            c.bEditBarShown = m_pEditBar != nullptr && m_aui.GetPane(m_pEditBar).IsShown();
+            c.bPreviewBarShown = m_pPreviewBar != nullptr && m_aui.GetPane(m_pPreviewBar).IsShown();
+            c.bStatusBarShown = GetStatusBar() != nullptr && GetStatusBar()->IsShown();
+            c.bEditorActive = m_pActiveView == m_pEditorView;
+            c.nRecentFiles = static_cast<int>(m_context.recentFiles.Entries().size());
+        });
     m_aui.AddPane(m_pSplitter, wxAuiPaneInfo().Name("views").CenterPane());
 
     BuildMenus();
@@ -147,56 +89,13 @@ CMainFrame::CMainFrame(AppContext& context)
     }
     m_pActiveView = m_pPreviewView;
 
-    Bind(wxEVT_MENU, &CMainFrame::OnNew, this, wxID_NEW);
-    Bind(wxEVT_MENU, &CMainFrame::OnOpen, this, wxID_OPEN);
-    Bind(wxEVT_MENU, &CMainFrame::OnSave, this, wxID_SAVE);
-    Bind(wxEVT_MENU, &CMainFrame::OnSaveAs, this, wxID_SAVEAS);
-    Bind(wxEVT_MENU, &CMainFrame::OnRecentFile, this, wxID_FILE1, wxID_FILE6);
-    Bind(wxEVT_MENU, &CMainFrame::OnPrint, this, id::Ui(id::kPrint));
-    Bind(wxEVT_MENU, &CMainFrame::OnPrint, this, id::Ui(id::kPrintPreview));
-    Bind(wxEVT_MENU, &CMainFrame::OnPrintSetup, this, wxID_PRINT_SETUP);
-    Bind(wxEVT_MENU, &CMainFrame::OnExit, this, wxID_EXIT);
-    Bind(wxEVT_MENU, &CMainFrame::OnToggleEditBar, this, id::Ui(id::kViewEditToolbar));
-    Bind(wxEVT_MENU, &CMainFrame::OnTogglePreviewBar, this, id::Ui(id::kViewPreviewToolbar));
-    Bind(wxEVT_MENU, &CMainFrame::OnToggleStatusBar, this, id::Ui(id::kViewStatusBar));
-    Bind(wxEVT_MENU, &CMainFrame::OnSplit, this, id::Ui(id::kSplit));
-    Bind(wxEVT_MENU, &CMainFrame::OnNextPane, this, id::Ui(id::kNextPane));
-    Bind(wxEVT_MENU, &CMainFrame::OnNextPane, this, id::Ui(id::kPreviousPane));
-    Bind(wxEVT_MENU, &CMainFrame::OnKeyboardHelp, this, id::Ui(id::kKeyboardHelp));
-    Bind(wxEVT_MENU, &CMainFrame::OnHelpContents, this, id::Ui(id::kHelpContents));
+    BindCommands();
+    Bind(wxEVT_MENU, &CMainFrame::OnRecentFile, this, wxID_FILE2, wxID_FILE6);
     Bind(wxEVT_HELP, &CMainFrame::OnContextHelp, this);
     Bind(wxEVT_CLOSE_WINDOW, &CMainFrame::OnClose, this);
     Bind(wxEVT_IDLE, &CMainFrame::OnIdle, this);
     Bind(wxEVT_SIZE, &CMainFrame::OnMoveOrSize, this);
     Bind(wxEVT_MOVE, &CMainFrame::OnMoveOrSize, this);
-
-    const auto hasPoint = [this](wxUpdateUIEvent& e) {
-        e.Enable(m_context.doc.GetHead() != nullptr);
-    };
-    Bind(wxEVT_UPDATE_UI, hasPoint, id::Ui(id::kPrint));
-    Bind(wxEVT_UPDATE_UI, hasPoint, id::Ui(id::kPrintPreview));
-    Bind(
-        wxEVT_UPDATE_UI,
-        [this](wxUpdateUIEvent& e) { e.Check(m_aui.GetPane(m_pEditBar).IsShown()); },
-        id::Ui(id::kViewEditToolbar));
-    Bind(
-        wxEVT_UPDATE_UI,
-        [this](wxUpdateUIEvent& e) { e.Check(m_aui.GetPane(m_pPreviewBar).IsShown()); },
-        id::Ui(id::kViewPreviewToolbar));
-    Bind(
-        wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& e) { e.Check(GetStatusBar()->IsShown()); },
-        id::Ui(id::kViewStatusBar));
-    // Force Redraw belongs to the editor: with the preview active nothing handles it.
-    Bind(
-        wxEVT_UPDATE_UI, [this](wxUpdateUIEvent& e) { e.Enable(m_pActiveView == m_pEditorView); },
-        id::Ui(id::kForceRedraw));
-    Bind(
-        wxEVT_UPDATE_UI,
-        [this](wxUpdateUIEvent& e) {
-            e.Enable(static_cast<std::size_t>(e.GetId() - wxID_FILE1) <
-                     m_context.recentFiles.Entries().size());
-        },
-        wxID_FILE1, wxID_FILE6);
 }
 
 CMainFrame::~CMainFrame() {
@@ -204,92 +103,47 @@ CMainFrame::~CMainFrame() {
     m_aui.UnInit();
 }
 
+void CMainFrame::BindCommands() {
+    DocumentCommands& c = *m_pCommands;
+    c.Handle(Command::FileNew, [this] { NewDocument(); });
+    c.Handle(Command::FileOpen, [this] { OnOpen(); });
+    c.Handle(Command::FileSave, [this] { OnSave(false); });
+    c.Handle(Command::FileSaveAs, [this] { OnSave(true); });
+    c.Handle(Command::RecentFile, [this] { OpenRecentFile(0); });
+    c.Handle(Command::Print, [this] { PrintChosenView(false); });
+    c.Handle(Command::PrintPreview, [this] { PrintChosenView(true); });
+    c.Handle(Command::PrintTemplate, [this] { PrintTemplate(); });
+    c.Handle(Command::PrintSetup, [this] { OnPrintSetup(); });
+    c.Handle(Command::Exit, [this] { Close(); });
+    c.Handle(Command::ViewEditToolbar, [this] { TogglePane(m_pEditBar); });
+    c.Handle(Command::ViewPreviewToolbar, [this] { TogglePane(m_pPreviewBar); });
+    c.Handle(Command::ViewStatusBar, [this] {
+        wxStatusBar* bar = GetStatusBar();
+        bar->Show(!bar->IsShown());
+        SendSizeEvent();
+    });
+    c.Handle(Command::Split, [this] { m_pSplitter->StartTracking(); });
+    // With two panes the next and the previous pane are the same: the other.
+    for (const Command pane : {Command::NextPane, Command::PreviousPane}) {
+        c.Handle(pane, [this] {
+            ActivateView(m_pActiveView == m_pEditorView ? static_cast<wxWindow*>(m_pPreviewView)
+                                                        : m_pEditorView);
+        });
+    }
+    c.Handle(Command::ForceRedraw, [this] { m_pEditorView->InvalidateDrawing(); });
+    c.Handle(Command::KeyboardHelp, [this] {
+        CKeyDialog dialog(this);
+        dialog.ShowModal();
+    });
+    c.Handle(Command::HelpContents, [this] { m_context.help.ShowContents(); });
+}
+
 void CMainFrame::BuildMenus() {
-    auto* file = new wxMenu;
-    AddItems(file,
-             {{wxID_NEW, "&New\tCtrl+N", kPromptNew},
-              {wxID_OPEN, "&Open...\tCtrl+O", kPromptOpen},
-              {wxID_SAVE, "&Save\tCtrl+S", "Save the active document\nSave"},
-              {wxID_SAVEAS, "Save &As...", "Save the active document with a new name\nSave As"},
-              {wxID_SEPARATOR, "", ""},
-              {id::Ui(id::kPrint), "&Print...", kPromptPrint},
-              {id::Ui(id::kPrintPreview), "Print Pre&view...", kPromptPrintPreview},
-              {wxID_PRINT_SETUP, "P&rint Setup...",
-               "Change the printer and printing options\nPrint Setup"},
-              {wxID_SEPARATOR, "", ""}});
-    m_pFileMenu = file;
-    m_nRecentPosition = file->GetMenuItemCount();
-    AddItems(file, {{wxID_SEPARATOR, "", ""},
-                    {id::Ui(id::kTransfer), "&Transfer to Kestavin", kPromptTransfer},
-                    {wxID_SEPARATOR, "", ""},
-                    {wxID_EXIT, "E&xit", "Quit the application; prompts to save documents\nExit"}});
-
-    auto* edit = new wxMenu;
-    AddItems(edit,
-             {{wxID_UNDO, "&Undo\tCtrl+Z", kPromptUndo},
-              {wxID_REDO, "&Redo\tCtrl+Y", kPromptRedo},
-              {wxID_SEPARATOR, "", ""},
-              {wxID_CUT, "Cu&t\tCtrl+X", "Cut the selection and put it on the Clipboard\nCut"},
-              {wxID_COPY, "&Copy\tCtrl+C", "Copy the selection and put it on the Clipboard\nCopy"},
-              {wxID_PASTE, "&Paste\tCtrl+V", "Insert Clipboard contents\nPaste"},
-              {wxID_SEPARATOR, "", ""},
-              {wxID_SELECTALL, "Select All\tCtrl+A", "Select the entire document\nSelect All"},
-              {id::Ui(id::kDeselect), "Deselect\tCtrl+D", "Deselect all points"}});
-
-    auto* view = new wxMenu;
-    AddItems(view, {{id::Ui(id::kViewEditToolbar), "Edit &Toolbar",
-                     "Show or hide the edit toolbar\nToggle EditBar", wxITEM_CHECK},
-                    {id::Ui(id::kViewPreviewToolbar), "&Preview Toolbar",
-                     "Show or hide the preview bar\nToggle PreviewBar", wxITEM_CHECK},
-                    {id::Ui(id::kViewStatusBar), "&Status Bar",
-                     "Show or hide the status bar\nToggle StatusBar", wxITEM_CHECK},
-                    {id::Ui(id::kSplit), "S&plit", "Split the active window into panes\nSplit"},
-                    {wxID_SEPARATOR, "", ""},
-                    {id::Ui(id::kSettings), "Se&ttings...", "Modify the program settings."}});
-
-    auto* photo = new wxMenu;
-    AddItems(photo, {{id::Ui(id::kPhotoAdd), "&Add/Replace...",
-                      "Add a photo to the background\nAdd Photo Background"},
-                     {id::Ui(id::kPhotoRemove), "&Remove",
-                      "Remove background photo.\nRemove background photo."},
-                     {id::Ui(id::kPhotoProperties), "&Properties...",
-                      "Adjust properties of background photo.\nPhoto properties."},
-                     {wxID_SEPARATOR, "", ""},
-                     {id::Ui(id::kPhotoHide), "&Hide", "Hides the background photo.\nHide",
-                      wxITEM_CHECK}});
-
-    auto* tools = new wxMenu;
-    AddItems(tools,
-             {{id::Ui(id::kToolPencil), "&Pencil\tP", kPromptPencil, wxITEM_CHECK},
-              {id::Ui(id::kToolInsert), "&Insert\tI", kPromptInsert, wxITEM_CHECK},
-              {id::Ui(id::kToolMove), "&Move\tM", kPromptMove, wxITEM_CHECK},
-              {id::Ui(id::kToolDragPhoto), "&Drag photo\tD", kPromptDrag, wxITEM_CHECK},
-              {wxID_SEPARATOR, "", ""},
-              {id::Ui(id::kOpenCloseProfile), "Open/Close wall profile", kPromptOpenClose},
-              {id::Ui(id::kAnchorSelected), "Anchor Point", ""},
-              {wxID_SEPARATOR, "", ""},
-              {id::Ui(id::kGoldenRatio), "Show Phi &Golden Ratio", kPromptGolden, wxITEM_CHECK}});
-    tools->AppendSubMenu(photo, "Background &Photo");
-    // The grid has no other way in: without this item it could not be turned on.
-    AddItems(tools, {{wxID_SEPARATOR, "", ""},
-                     {id::Ui(id::kToggleGrid), "&Grid and Snap",
-                      "Turn the Grid and the Snap on and off\nToggle Grid", wxITEM_CHECK},
-                     {id::Ui(id::kForceRedraw), "Force Re&draw", "Forces window redraw."}});
-
-    auto* help = new wxMenu;
-    AddItems(help, {{id::Ui(id::kHelpContents), "Orvanel Help", ""},
-                    {wxID_SEPARATOR, "", ""},
-                    {id::Ui(id::kKeyboardHelp), "&Keyboard Help...",
-                     "Shows the functions accessible via the keyboard."},
-                    {wxID_ABOUT, "&About Orvanel...",
-                     "Display program information, version number and copyright\nAbout"}});
-
-    auto* bar = new wxMenuBar;
-    bar->Append(file, "&File");
-    bar->Append(edit, "&Edit");
-    bar->Append(view, "&View");
-    bar->Append(tools, "&Tools");
-    bar->Append(help, "&Help");
+    wxMenuBar* bar = MakeMenuBar();
+    // The recent files take the place of the placeholder item.
+    bar->FindItem(wxID_FILE1, &m_pFileMenu);
+    m_pFileMenu->FindChildItem(wxID_FILE1, &m_nRecentPosition);
+    m_nRecentShown = 1;
     SetMenuBar(bar);
     RefreshRecentMenu();
 }
@@ -299,9 +153,10 @@ void CMainFrame::RefreshRecentMenu() {
         m_pFileMenu->Destroy(m_pFileMenu->FindItemByPosition(m_nRecentPosition));
     }
     const auto& entries = m_context.recentFiles.Entries();
+    const CommandRow& recent = *FindCommandRow(Command::RecentFile);
+    const wxString help = Wx(SplitPrompt(recent.prompt).status);
     if (entries.empty()) {
-        m_pFileMenu->Insert(m_nRecentPosition, wxID_FILE1, Wx(text::kRecentFilePlaceholder),
-                            "Open this document");
+        m_pFileMenu->Insert(m_nRecentPosition, wxID_FILE1, Wx(recent.label), help);
         m_nRecentShown = 1;
         return;
     }
@@ -312,7 +167,7 @@ void CMainFrame::RefreshRecentMenu() {
             wxString::FromUTF8(AbbreviatePath(entries[i], RecentFileList::kMenuTextLength));
         name.Replace("&", "&&");
         m_pFileMenu->Insert(m_nRecentPosition + i, wxID_FILE1 + static_cast<int>(i), label + name,
-                            "Open this document");
+                            help);
     }
     m_nRecentShown = entries.size();
 }
@@ -320,30 +175,9 @@ void CMainFrame::RefreshRecentMenu() {
 void CMainFrame::BuildToolbars() {
     const long style = wxAUI_TB_DEFAULT_STYLE | wxAUI_TB_HORIZONTAL;
     m_pEditBar = new wxAuiToolBar(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, style);
-    AddTools(m_pEditBar,
-             {{wxID_NEW, ToolbarArt::New, kPromptNew},
-              {wxID_OPEN, ToolbarArt::Open, kPromptOpen},
-              {wxID_SEPARATOR, ToolbarArt::New, ""},
-              {id::Ui(id::kPrint), ToolbarArt::Print, kPromptPrint},
-              {id::Ui(id::kPrintPreview), ToolbarArt::PrintPreview, kPromptPrintPreview},
-              {wxID_SEPARATOR, ToolbarArt::New, ""},
-              {wxID_UNDO, ToolbarArt::Undo, kPromptUndo},
-              {wxID_REDO, ToolbarArt::Redo, kPromptRedo},
-              {wxID_SEPARATOR, ToolbarArt::New, ""},
-              {id::Ui(id::kToolDragPhoto), ToolbarArt::DragPhoto, kPromptDrag, wxITEM_CHECK},
-              {id::Ui(id::kToolPencil), ToolbarArt::Pencil, kPromptPencil, wxITEM_CHECK},
-              {id::Ui(id::kToolInsert), ToolbarArt::Insert, kPromptInsert, wxITEM_CHECK},
-              {id::Ui(id::kToolMove), ToolbarArt::Move, kPromptMove, wxITEM_CHECK},
-              {id::Ui(id::kOpenCloseProfile), ToolbarArt::OpenClose, kPromptOpenClose},
-              {wxID_SEPARATOR, ToolbarArt::New, ""},
-              {id::Ui(id::kTransfer), ToolbarArt::Transfer, kPromptTransfer}});
+    AddToolbarButtons(*m_pEditBar, Toolbar::Edit);
     m_pPreviewBar = new wxAuiToolBar(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, style);
-    AddTools(
-        m_pPreviewBar,
-        {{id::Ui(id::kFlipNormals), ToolbarArt::FlipNormals, kPromptFlip},
-         {id::Ui(id::kViewGridPlane), ToolbarArt::GridPlane, kPromptGridPlane, wxITEM_CHECK},
-         {id::Ui(id::kGoldenRatio), ToolbarArt::GoldenRatio, kPromptGolden, wxITEM_CHECK},
-         {id::Ui(id::kToggleSmoothing), ToolbarArt::Smoothing, kPromptSmoothing, wxITEM_CHECK}});
+    AddToolbarButtons(*m_pPreviewBar, Toolbar::Preview);
     // A button's prompt shows in the status bar while the mouse is over it.
     for (wxAuiToolBar* bar : {m_pEditBar, m_pPreviewBar}) {
         bar->Bind(wxEVT_MOTION, [this, bar](wxMouseEvent& e) {
@@ -401,47 +235,14 @@ void CMainFrame::BuildStatusBar() {
     SetStatusText(Wx(text::kIdleStatus), 0);
 }
 
-void CMainFrame::BuildAccelerators() {
-    const wxAcceleratorEntry entries[] = {
-        {wxACCEL_CTRL, 'N', wxID_NEW},
-        {wxACCEL_CTRL, 'O', wxID_OPEN},
-        {wxACCEL_CTRL, 'S', wxID_SAVE},
-        {wxACCEL_CTRL, 'Z', wxID_UNDO},
-        {wxACCEL_ALT, WXK_BACK, wxID_UNDO},
-        {wxACCEL_CTRL, 'Y', wxID_REDO},
-        {wxACCEL_CTRL, 'X', wxID_CUT},
-        {wxACCEL_SHIFT, WXK_DELETE, wxID_CUT},
-        {wxACCEL_CTRL, 'C', wxID_COPY},
-        {wxACCEL_CTRL, WXK_INSERT, wxID_COPY},
-        {wxACCEL_CTRL, 'V', wxID_PASTE},
-        {wxACCEL_SHIFT, WXK_INSERT, wxID_PASTE},
-        {wxACCEL_CTRL, 'A', wxID_SELECTALL},
-        {wxACCEL_CTRL, 'D', id::Ui(id::kDeselect)},
-        {wxACCEL_NORMAL, 'D', id::Ui(id::kToolDragPhoto)},
-        {wxACCEL_NORMAL, 'P', id::Ui(id::kToolPencil)},
-        // Ctrl+P selects the pencil: printing has no key.
-        {wxACCEL_CTRL, 'P', id::Ui(id::kToolPencil)},
-        {wxACCEL_NORMAL, 'I', id::Ui(id::kToolInsert)},
-        {wxACCEL_CTRL, 'I', id::Ui(id::kToolInsert)},
-        {wxACCEL_NORMAL, 'M', id::Ui(id::kToolMove)},
-        {wxACCEL_CTRL, 'M', id::Ui(id::kToolMove)},
-        {wxACCEL_NORMAL, WXK_F6, id::Ui(id::kNextPane)},
-        {wxACCEL_SHIFT, WXK_F6, id::Ui(id::kPreviousPane)},
-    };
-    SetAcceleratorTable(wxAcceleratorTable(static_cast<int>(std::size(entries)), entries));
-}
+void CMainFrame::BuildAccelerators() { SetAcceleratorTable(MakeAcceleratorTable()); }
 
 bool CMainFrame::TryBefore(wxEvent& event) {
     const wxEventType type = event.GetEventType();
-    if (!m_bRouting && (type == wxEVT_MENU || type == wxEVT_UPDATE_UI)) {
-        // The route of a command: the active view, then the document, then
-        // this window and the application.
-        m_bRouting = true;
-        bool handled = m_pActiveView != nullptr &&
-                       m_pActiveView->GetEventHandler()->ProcessEventLocally(event);
-        if (!handled && m_pCommands) handled = m_pCommands->ProcessEventLocally(event);
-        m_bRouting = false;
-        if (handled) return true;
+    // Every command goes to its rule and its handler, wherever it came from.
+    if (m_pCommands && (type == wxEVT_MENU || type == wxEVT_UPDATE_UI) &&
+        m_pCommands->ProcessEventLocally(event)) {
+        return true;
     }
     return wxFrame::TryBefore(event);
 }
@@ -506,25 +307,17 @@ bool CMainFrame::OpenDocument(const std::filesystem::path& path) {
     return true;
 }
 
-void CMainFrame::OnNew(wxCommandEvent&) { NewDocument(); }
-
-void CMainFrame::OnOpen(wxCommandEvent&) {
+void CMainFrame::OnOpen() {
     wxFileDialog dialog(this, "Open", wxString(), wxString(), kProfileFileFilter,
                         wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     if (dialog.ShowModal() != wxID_OK) return;
     OpenDocument(std::filesystem::path(dialog.GetPath().utf8_string()));
 }
 
-void CMainFrame::OnSave(wxCommandEvent&) {
-    if (SaveDocument(m_context.doc, m_context.savePrompts)) {
-        m_context.recentFiles.Add(m_context.doc.GetPathName());
-        RefreshRecentMenu();
-    }
-    UpdateTitle();
-}
-
-void CMainFrame::OnSaveAs(wxCommandEvent&) {
-    if (SaveDocumentAs(m_context.doc, m_context.savePrompts)) {
+void CMainFrame::OnSave(bool askName) {
+    const bool saved = askName ? SaveDocumentAs(m_context.doc, m_context.savePrompts)
+                               : SaveDocument(m_context.doc, m_context.savePrompts);
+    if (saved) {
         m_context.recentFiles.Add(m_context.doc.GetPathName());
         RefreshRecentMenu();
     }
@@ -532,7 +325,10 @@ void CMainFrame::OnSaveAs(wxCommandEvent&) {
 }
 
 void CMainFrame::OnRecentFile(wxCommandEvent& event) {
-    const auto index = static_cast<std::size_t>(event.GetId() - wxID_FILE1);
+    OpenRecentFile(static_cast<std::size_t>(event.GetId() - wxID_FILE1));
+}
+
+void CMainFrame::OpenRecentFile(std::size_t index) {
     const auto& entries = m_context.recentFiles.Entries();
     if (index >= entries.size()) return;
     const std::filesystem::path path = entries[index];
@@ -589,28 +385,40 @@ void CMainFrame::PrintChosenView(bool preview) {
         return threeD ? m_pPreviewView->CreatePrintout() : m_pEditorView->CreatePrintout();
     };
     if (preview) {
-        // The preview owns both printouts: one to show, one to print from it.
-        auto* printPreview = new SharedDataPrintPreview(makePrintout(), makePrintout(),
-                                                        m_context.printData, m_context.prompter);
-        if (!printPreview->IsOk()) {
-            delete printPreview;
-            m_context.prompter.ShowMessage("There was a problem previewing.");
-            return;
-        }
-        auto* frame = new wxPreviewFrame(printPreview, this, "Print Preview");
-        frame->Initialize();
-        frame->Show();
+        ShowPrintPreview(makePrintout(), makePrintout(), "Print Preview");
         return;
     }
     const std::unique_ptr<wxPrintout> printout = makePrintout();
     PrintThroughDialog(this, *printout, m_context.printData, m_context.prompter);
 }
 
-void CMainFrame::OnPrint(wxCommandEvent& event) {
-    PrintChosenView(event.GetId() == id::Ui(id::kPrintPreview));
+// The template's pages are shown first: how many sheets it takes is worth
+// seeing before they are printed, and the preview's Print button prints them.
+void CMainFrame::PrintTemplate() {
+    if (const auto refusal = TemplateRefusal(m_context.doc, m_context.printData)) {
+        m_context.prompter.ShowMessage(*refusal);
+        return;
+    }
+    ShowPrintPreview(std::make_unique<TemplatePrintout>(m_context.doc),
+                     std::make_unique<TemplatePrintout>(m_context.doc), Wx(text::kTemplateCaption));
 }
 
-void CMainFrame::OnPrintSetup(wxCommandEvent&) {
+void CMainFrame::ShowPrintPreview(std::unique_ptr<wxPrintout> shown,
+                                  std::unique_ptr<wxPrintout> printed, const wxString& title) {
+    // The preview owns both printouts: one to show, one to print from it.
+    auto* printPreview = new SharedDataPrintPreview(std::move(shown), std::move(printed),
+                                                    m_context.printData, m_context.prompter);
+    if (!printPreview->IsOk()) {
+        delete printPreview;
+        m_context.prompter.ShowMessage("There was a problem previewing.");
+        return;
+    }
+    auto* frame = new wxPreviewFrame(printPreview, this, title);
+    frame->Initialize();
+    frame->Show();
+}
+
+void CMainFrame::OnPrintSetup() {
     wxPageSetupDialogData data(m_context.printData);
     wxPageSetupDialog dialog(this, &data);
     if (dialog.ShowModal() == wxID_OK) {
@@ -618,40 +426,11 @@ void CMainFrame::OnPrintSetup(wxCommandEvent&) {
     }
 }
 
-void CMainFrame::OnExit(wxCommandEvent&) { Close(); }
-
-void CMainFrame::OnToggleEditBar(wxCommandEvent&) {
-    wxAuiPaneInfo& pane = m_aui.GetPane(m_pEditBar);
+void CMainFrame::TogglePane(wxWindow* bar) {
+    wxAuiPaneInfo& pane = m_aui.GetPane(bar);
     pane.Show(!pane.IsShown());
     m_aui.Update();
 }
-
-void CMainFrame::OnTogglePreviewBar(wxCommandEvent&) {
-    wxAuiPaneInfo& pane = m_aui.GetPane(m_pPreviewBar);
-    pane.Show(!pane.IsShown());
-    m_aui.Update();
-}
-
-void CMainFrame::OnToggleStatusBar(wxCommandEvent&) {
-    wxStatusBar* bar = GetStatusBar();
-    bar->Show(!bar->IsShown());
-    SendSizeEvent();
-}
-
-void CMainFrame::OnSplit(wxCommandEvent&) { m_pSplitter->StartTracking(); }
-
-void CMainFrame::OnNextPane(wxCommandEvent&) {
-    // With two panes the next and the previous pane are the same: the other.
-    ActivateView(m_pActiveView == m_pEditorView ? static_cast<wxWindow*>(m_pPreviewView)
-                                                : m_pEditorView);
-}
-
-void CMainFrame::OnKeyboardHelp(wxCommandEvent&) {
-    CKeyDialog dialog(this);
-    dialog.ShowModal();
-}
-
-void CMainFrame::OnHelpContents(wxCommandEvent&) { m_context.help.ShowContents(); }
 
 void CMainFrame::OnContextHelp(wxHelpEvent& event) {
     const std::optional<wxPoint> at = event.GetPosition() == wxDefaultPosition

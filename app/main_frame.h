@@ -7,6 +7,7 @@
 #include <wx/aui/auibar.h>
 #include <wx/cmndata.h>
 #include <wx/frame.h>
+#include <wx/print.h>
 
 #include <filesystem>
 #include <memory>
@@ -66,31 +67,27 @@ public:
 
 private:
     bool TryBefore(wxEvent& event) override;
+    void BindCommands();
     void BuildMenus();
     void BuildToolbars();
     void BuildStatusBar();
     void BuildAccelerators();
 
-    void OnNew(wxCommandEvent& event);
-    void OnOpen(wxCommandEvent& event);
-    void OnSave(wxCommandEvent& event);
-    void OnSaveAs(wxCommandEvent& event);
+    void OnOpen();
+    void OnSave(bool askName);
     void OnRecentFile(wxCommandEvent& event);
-    void OnPrint(wxCommandEvent& event);
-    void OnPrintSetup(wxCommandEvent& event);
-    void OnExit(wxCommandEvent& event);
-    void OnToggleEditBar(wxCommandEvent& event);
-    void OnTogglePreviewBar(wxCommandEvent& event);
-    void OnToggleStatusBar(wxCommandEvent& event);
-    void OnSplit(wxCommandEvent& event);
-    void OnNextPane(wxCommandEvent& event);
-    void OnKeyboardHelp(wxCommandEvent& event);
-    void OnHelpContents(wxCommandEvent& event);
+    void OpenRecentFile(std::size_t index);
+    void OnPrintSetup();
+    void TogglePane(wxWindow* bar);
     void OnContextHelp(wxHelpEvent& event);
     void OnClose(wxCloseEvent& event);
     void OnIdle(wxIdleEvent& event);
     void OnMoveOrSize(wxEvent& event);
     void PrintChosenView(bool preview);
+    // File > Print Template: the 1:1 template's pages in the print preview.
+    void PrintTemplate();
+    void ShowPrintPreview(std::unique_ptr<wxPrintout> shown, std::unique_ptr<wxPrintout> printed,
+                          const wxString& title);
     void UpdateTitle();
 
     AppContext& m_context;
@@ -106,7 +103,6 @@ private:
     std::size_t m_nRecentShown = 0;
     CDlgSelectView* m_pSelectView = nullptr;  // made on first use, kept for the run
     std::unique_ptr<DocumentCommands> m_pCommands;
-    bool m_bRouting = false;
     IntRect m_normalRect = kDefaultNormalRect;
     bool m_bWasMaximized = false;
 };

@@ -207,9 +207,9 @@ CEditorSettingPage::CEditorSettingPage(wxWindow* book, const ColourChooser& choo
     AddLabel("Grid", 85, 10);
     AddLabel("Background", 115, 10);
     AddLabel("Color", 10, 25, 20, 8, wxALIGN_RIGHT);
-    AddSwatch(1038, &m_values.m_clrPen, 35, 20, 35, 15);
-    AddSwatch(1039, &m_values.m_clrGrid, 75, 20, 35, 15);
-    AddSwatch(1035, &m_values.m_clrBackground, 115, 20, 35, 15);
+    AddSwatch(id::kPenSwatch, &m_values.m_clrPen, 35, 20, 35, 15);
+    AddSwatch(id::kGridSwatch, &m_values.m_clrGrid, 75, 20, 35, 15);
+    AddSwatch(id::kEditorBackgroundSwatch, &m_values.m_clrBackground, 115, 20, 35, 15);
     AddLabel("Size", 10, 45, 20, 8, wxALIGN_RIGHT);
     const FieldTexts texts = EditorPageTexts(values);
     AddField(pen, texts.at(pen.control), 40, 40);
@@ -231,9 +231,9 @@ CObjectPage::CObjectPage(wxWindow* book, const ColourChooser& chooser,
     AddLabel("Curve steps", 5, 10);
     AddField(steps, texts.at(steps.control), 50, 5);
     AddLabel("Color", 25, 30);
-    AddSwatch(1021, &m_values.m_clrObject, 50, 25, 34, 16);
-    m_pSmooth =
-        new wxCheckBox(this, kSmoothShadingCheckBox, "Smooth Shading", At(95, 30), Size(75, 10));
+    AddSwatch(id::kObjectSwatch, &m_values.m_clrObject, 50, 25, 34, 16);
+    m_pSmooth = new wxCheckBox(this, id::kSmoothShadingCheckBox, "Smooth Shading", At(95, 30),
+                               Size(75, 10));
     m_pSmooth->SetValue(values.m_bSmooth);
     AddLabel("Segments\nper row", 7, 43, 38, 17);
     AddField(sections, texts.at(sections.control), 50, 45);
@@ -260,20 +260,20 @@ CPreviewPage::CPreviewPage(wxWindow* book, const ColourChooser& chooser,
     AddLabel("Back Light", 10, 30, 23, 16, wxALIGN_RIGHT);
     AddLabel("Grid Plane", 10, 50, 23, 16, wxALIGN_RIGHT);
     AddLabel("Back Ground", 5, 70, 28, 16, wxALIGN_RIGHT);
-    AddSwatch(1034, &m_values.m_clrFrontLight, 35, 10, 34, 16);
-    AddSwatch(1031, &m_values.m_clrBackLight, 35, 30, 34, 16);
-    AddSwatch(1045, &m_values.m_clrGridPlane, 35, 50, 34, 16);
-    AddSwatch(1044, &m_values.m_clrBackground, 35, 70, 34, 16);
+    AddSwatch(id::kFrontLightSwatch, &m_values.m_clrFrontLight, 35, 10, 34, 16);
+    AddSwatch(id::kBackLightSwatch, &m_values.m_clrBackLight, 35, 30, 34, 16);
+    AddSwatch(id::kGridPlaneSwatch, &m_values.m_clrGridPlane, 35, 50, 34, 16);
+    AddSwatch(id::kPreviewBackgroundSwatch, &m_values.m_clrBackground, 35, 70, 34, 16);
     AddLabel("Lights Position", 80, 15, 90, 8, wxALIGN_CENTRE_HORIZONTAL);
     AddLabel("Front", 90, 45);
     AddLabel("Back", 140, 45);
     // Each group's buttons follow one another, with nothing between them:
     // that is what makes them one group.
-    m_front = AddLightGroup(kFrontLightButtons,
+    m_front = AddLightGroup(id::kFrontLightButtons,
                             {At(80, 30), At(95, 30), At(110, 30), At(80, 46), At(110, 45),
                              At(80, 60), At(95, 60), At(110, 60)},
                             values.m_nFrontLightPos);
-    m_back = AddLightGroup(kBackLightButtons,
+    m_back = AddLightGroup(id::kBackLightButtons,
                            {At(130, 30), At(145, 30), At(160, 30), At(130, 46), At(160, 46),
                             At(130, 60), At(145, 60), At(160, 60)},
                            values.m_nBackLightPos);
@@ -298,16 +298,17 @@ CPreviewPage::LightGroup CPreviewPage::AddLightGroup(const std::array<int, 8>& i
     return group;
 }
 
-int CPreviewPage::SelectedIndex(const LightGroup& group) {
-    for (size_t i = 0; i < 8; ++i) {
-        if (group[i]->GetValue()) return static_cast<int>(i);
+int CPreviewPage::SelectedIndex(const LightGroup& group, std::span<const int, 8> ids) {
+    // The hidden button of no position is none of the ids: -1.
+    for (const wxRadioButton* button : group) {
+        if (button->GetValue()) return RadioIndex(ids, button->GetId());
     }
     return -1;
 }
 
 std::optional<FieldError> CPreviewPage::ReadFields() {
-    m_values.m_nBackLightPos = SelectedIndex(m_back);
-    m_values.m_nFrontLightPos = SelectedIndex(m_front);
+    m_values.m_nBackLightPos = SelectedIndex(m_back, id::kBackLightButtons);
+    m_values.m_nFrontLightPos = SelectedIndex(m_front, id::kFrontLightButtons);
     return std::nullopt;
 }
 

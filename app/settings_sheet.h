@@ -9,6 +9,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <span>
 
 #include "app/validation.h"
 #include "document/commands.h"
@@ -79,7 +80,7 @@ private:
     using LightGroup = std::array<wxRadioButton*, 9>;
     LightGroup AddLightGroup(const std::array<int, 8>& ids, const std::array<wxPoint, 8>& cells,
                              int selected);
-    static int SelectedIndex(const LightGroup& group);
+    static int SelectedIndex(const LightGroup& group, std::span<const int, 8> ids);
     LightGroup m_front{};
     LightGroup m_back{};
 };

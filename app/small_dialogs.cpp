@@ -7,6 +7,7 @@
 #include <wx/statline.h>
 #include <wx/stattext.h>
 
+#include "resources/command_table.h"
 #include "resources/ui_texts.h"
 
 namespace orvanel {
@@ -17,7 +18,7 @@ wxString Wx(std::string_view s) { return wxString::FromUTF8(s.data(), s.size());
 
 CKeyDialog::CKeyDialog(wxWindow* parent) : wxDialog(parent, wxID_ANY, Wx(text::kKeyboardCaption)) {
     wxString keys, functions;
-    for (const auto& [key, function] : text::kKeyboardPairs) {
+    for (const auto& [key, function] : KeyboardReference()) {
         if (!keys.empty()) {
             keys += "\n";
             functions += "\n";

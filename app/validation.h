@@ -10,9 +10,11 @@
 #include <string>
 #include <string_view>
 
-#include "app/field_text.h"
 #include "document/commands.h"
-#include "editor/photo_layout.h"
+#include "document/ranges.h"
+#include "editor/photo_properties.h"
+#include "export/field_text.h"
+#include "resources/ids.h"
 
 namespace orvanel {
 
@@ -38,35 +40,39 @@ struct FieldError {
     friend bool operator==(const FieldError&, const FieldError&) = default;
 };
 
+// An integer field whose spin button moves in the field's own range.
+constexpr FieldRule IntField(int control, IntRange range, int spin) {
+    return {control,
+            FieldKind::Integer,
+            static_cast<double>(range.lo),
+            static_cast<double>(range.hi),
+            spin,
+            range.lo,
+            range.hi};
+}
+
 // --- the fields of each page, in the order they are read when the page is left
 
 inline constexpr std::array<FieldRule, 3> kEditorPageFields{{
-    {1062, FieldKind::Integer, 1, 20, 1057, 1, 20},    // curve steps
-    {1026, FieldKind::Integer, 3, 500, 1017, 3, 500},  // grid size
-    {1066, FieldKind::Integer, 1, 10, 1055, 1, 10},    // pen size
+    IntField(id::kEditorStepsField, kEditorStepsRange, id::kEditorStepsSpin),
+    IntField(id::kGridSizeField, kGridSizeRange, id::kGridSizeSpin),
+    IntField(id::kPenSizeField, kPenSizeRange, id::kPenSizeSpin),
 }};
 
 inline constexpr std::array<FieldRule, 3> kObjectPageFields{{
-    {1051, FieldKind::Integer, 1, 40, 1049, 1, 40},     // 3D curve steps
-    {1030, FieldKind::Integer, 3, 200, 1023, 3, 200},   // segments per row
-    {1032, FieldKind::Number, 0.001, 20, 1024, 0, 20},  // extrusion height (hidden)
+    IntField(id::kPreviewStepsField, kPreviewStepsRange, id::kPreviewStepsSpin),
+    IntField(id::kSectionsField, kSectionsRange, id::kSectionsSpin),
+    // The extrusion height (hidden); its spin button starts at 0.
+    {id::kExtrusionHeightField, FieldKind::Number, kExtrusionHeightRange.lo,
+     kExtrusionHeightRange.hi, id::kExtrusionHeightSpin, 0,
+     static_cast<int>(kExtrusionHeightRange.hi)},
 }};
 
 inline constexpr std::array<FieldRule, 2> kPhotoPropertiesFields{{
-    {1083, FieldKind::Integer, 5, 500},  // scale height, %
-    {1082, FieldKind::Integer, 5, 500},  // scale width, %
+    {id::kScaleHeightField, FieldKind::Integer, 5, 500},  // percent
+    {id::kScaleWidthField, FieldKind::Integer, 5, 500},
 }};
 
-inline constexpr int kSmoothShadingCheckBox = 1033;
-inline constexpr int kLockAspectCheckBox = 1081;
-
-// The light-position radio buttons in their tab order, which gives their
-// index: 0 top left, 1 top, 2 top right, 3 left, 4 right, 5 bottom left,
-// 6 bottom, 7 bottom right.
-inline constexpr std::array<int, 8> kFrontLightButtons{1074, 1006, 1075, 1067,
-                                                       1012, 1064, 1009, 1065};
-inline constexpr std::array<int, 8> kBackLightButtons{1059, 1014, 1063, 1052,
-                                                      1050, 1056, 1061, 1058};
 // The index of a button in its group, -1 when it is not one of them.
 int RadioIndex(std::span<const int, 8> group, int control);
 

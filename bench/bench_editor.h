@@ -6,21 +6,9 @@
 
 #include "document/document.h"
 #include "editor/edit_tools.h"
+#include "tests/support/test_doubles.h"
 
 namespace orvanel::bench {
-
-class NullOwner final : public EditToolsOwner {
-public:
-    EditorLook Look() const override { return {}; }
-    bool IsGridOn() const override { return false; }
-    void CaptureMouse() override {}
-    void ReleaseMouse() override {}
-    void InvalidateLive(const IntRect&) override {}
-    void Invalidate(const IntRect&) override {}
-    void InvalidateAll() override {}
-    void SetStatusText(StatusPane, std::string_view, bool) override {}
-    void Scroll(ScrollBar, ScrollCode) override {}
-};
 
 class ForwardingView final : public EditorViewHooks {
 public:

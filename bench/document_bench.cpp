@@ -13,6 +13,7 @@
 #include "export/pov_writer.h"
 #include "export/stl_writer.h"
 #include "export/vrml_writer.h"
+#include "tests/support/test_doubles.h"
 
 namespace orvanel::bench {
 namespace {

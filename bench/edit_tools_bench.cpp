@@ -9,12 +9,12 @@
 #include "document/document.h"
 #include "editor/edit_tools.h"
 #include "resources/ids.h"
+#include "tests/support/test_doubles.h"
 
 namespace orvanel {
 namespace {
 
 using bench::ForwardingView;
-using bench::NullOwner;
 
 struct Editor {
     explicit Editor(int points) {
@@ -27,7 +27,7 @@ struct Editor {
     MemorySettingsStore settings;
     RecordingPrompter prompter;
     std::unique_ptr<CTavrinEditorDoc> doc = std::make_unique<CTavrinEditorDoc>(settings, prompter);
-    NullOwner owner;
+    NullToolsOwner owner;
     ForwardingView view;
     EditTools tools{*doc, owner};
 };

@@ -15,6 +15,7 @@
 
 #include "document/document.h"
 #include "preview/gl_mesh_sink.h"
+#include "tests/support/test_doubles.h"
 
 namespace orvanel {
 namespace {

@@ -16,12 +16,12 @@
 #include "editor/editor_draw.h"
 #include "editor/live_dc_canvas.h"
 #include "resources/ids.h"
+#include "tests/support/test_doubles.h"
 
 namespace orvanel {
 namespace {
 
 using bench::ForwardingView;
-using bench::NullOwner;
 
 constexpr int kWindow = 600;  // the editor window, square
 
@@ -70,7 +70,7 @@ struct Editor {
     MemorySettingsStore settings;
     RecordingPrompter prompter;
     std::unique_ptr<CTavrinEditorDoc> doc = std::make_unique<CTavrinEditorDoc>(settings, prompter);
-    NullOwner owner;
+    NullToolsOwner owner;
     ForwardingView view;
     EditTools tools{*doc, owner};
     wxBitmap frame;

@@ -11,6 +11,7 @@
 #include "editor/curve.h"
 #include "editor/profile_size.h"
 #include "preview/mesh.h"
+#include "tests/support/test_doubles.h"
 
 namespace orvanel::bench {
 namespace {

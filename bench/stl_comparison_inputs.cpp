@@ -10,6 +10,7 @@
 #include "bench/bench_profiles.h"
 #include "export/number_text.h"
 #include "preview/mesh.h"
+#include "tests/support/test_doubles.h"
 
 int main(int argc, char** argv) {
     using namespace orvanel;

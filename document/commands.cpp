@@ -1,41 +1,14 @@
 #include "document/commands.h"
 
-#include <array>
-#include <utility>
-
 #include "editor/edit_tools.h"
-#include "editor/photo_layout.h"
+#include "editor/photo_commands.h"
+#include "preview/camera.h"
 #include "resources/ids.h"
 #include "resources/strings.h"
 
 namespace orvanel {
 
 namespace {
-
-constexpr std::array<std::pair<Command, int>, 22> kNumbers{{
-    {Command::Deselect, id::kDeselect},
-    {Command::OpenCloseProfile, id::kOpenCloseProfile},
-    {Command::AnchorSelected, id::kAnchorSelected},
-    {Command::AnchorMenuPoint, id::kAnchorMenuPoint},
-    {Command::DeleteMenuPoint, id::kDeleteMenuPoint},
-    {Command::ToolPencil, id::kToolPencil},
-    {Command::ToolInsert, id::kToolInsert},
-    {Command::ToolMove, id::kToolMove},
-    {Command::ToolDragPhoto, id::kToolDragPhoto},
-    {Command::ToggleGrid, id::kToggleGrid},
-    {Command::ToggleSmoothing, id::kToggleSmoothing},
-    {Command::FlipNormals, id::kFlipNormals},
-    {Command::ViewGridPlane, id::kViewGridPlane},
-    {Command::Settings, id::kSettings},
-    {Command::Transfer, id::kTransfer},
-    {Command::ExportPov, id::kExportPov},
-    {Command::ExportVrml, id::kExportVrml},
-    {Command::PhotoAdd, id::kPhotoAdd},
-    {Command::PhotoProperties, id::kPhotoProperties},
-    {Command::PhotoRemove, id::kPhotoRemove},
-    {Command::PhotoHide, id::kPhotoHide},
-    {Command::GoldenRatio, id::kGoldenRatio},
-}};
 
 std::string WithNumber(std::string_view pattern, long long value) {
     std::string text(pattern);
@@ -47,20 +20,6 @@ CommandState Enabled(bool enabled) { return {enabled, false, false}; }
 CommandState Checked(bool checked, bool enabled = true) { return {enabled, true, checked}; }
 
 }  // namespace
-
-int CommandNumber(Command command) {
-    for (const auto& [c, number] : kNumbers) {
-        if (c == command) return number;
-    }
-    return 0;
-}
-
-std::optional<Command> CommandFromNumber(int number) {
-    for (const auto& [c, n] : kNumbers) {
-        if (n == number) return c;
-    }
-    return std::nullopt;
-}
 
 CommandContext CommandContextOf(const CTavrinEditorDoc& doc, const EditTools& tools) {
     CommandContext context;
@@ -79,8 +38,26 @@ CommandState CommandRule(Command command, const CommandContext& c) {
             return Enabled(c.bCanUndo);
         case Command::Redo:
             return Enabled(c.bCanRedo);
+        // Nothing is ever put on the clipboard.
+        case Command::Cut:
         case Command::Copy:
+        case Command::Paste:
             return Enabled(false);
+        case Command::Print:
+        case Command::PrintPreview:
+        case Command::PrintTemplate:
+            return Enabled(c.nPoints > 0);
+        case Command::RecentFile:
+            return Enabled(c.nRecentFiles > 0);
+        case Command::ViewEditToolbar:
+            return Checked(c.bEditBarShown);
+        case Command::ViewPreviewToolbar:
+            return Checked(c.bPreviewBarShown);
+        case Command::ViewStatusBar:
+            return Checked(c.bStatusBarShown);
+        // It belongs to the editor: with the preview active nothing handles it.
+        case Command::ForceRedraw:
+            return Enabled(c.bEditorActive);
         case Command::OpenCloseProfile:
             return Enabled(c.nPoints > 2);
         case Command::ToolPencil:
@@ -101,6 +78,7 @@ CommandState CommandRule(Command command, const CommandContext& c) {
             return Enabled(c.bSiblingFound);
         case Command::PhotoProperties:
         case Command::PhotoRemove:
+        case Command::CalibratePhoto:
             return Enabled(c.bPhotoLoaded);
         case Command::PhotoHide:
             return Checked(c.bPhotoHidden, c.bPhotoLoaded);
@@ -111,21 +89,34 @@ CommandState CommandRule(Command command, const CommandContext& c) {
         case Command::AnchorSelected:
         case Command::AnchorMenuPoint:
         case Command::DeleteMenuPoint:
+        case Command::MenuPointProperties:
         case Command::FlipNormals:
         case Command::Settings:
+        case Command::Dimensions:
         case Command::ExportPov:
         case Command::ExportVrml:
+        case Command::ExportSvg:
+        case Command::ExportDxf:
         case Command::PhotoAdd:
         case Command::FileNew:
         case Command::FileOpen:
         case Command::FileSave:
+        case Command::FileSaveAs:
+        case Command::PrintSetup:
+        case Command::Exit:
+        case Command::Split:
+        case Command::NextPane:
+        case Command::PreviousPane:
+        case Command::HelpContents:
+        case Command::KeyboardHelp:
+        case Command::About:
+        case Command::None:
             return Enabled(true);
     }
     return Enabled(true);
 }
 
-CommandOutcome RunDocumentCommand(Command command, CTavrinEditorDoc& doc, EditTools& tools,
-                                  CommandHost& host) {
+bool IsDocumentCommand(Command command) {
     switch (command) {
         case Command::Undo:
         case Command::Redo:
@@ -143,10 +134,15 @@ CommandOutcome RunDocumentCommand(Command command, CTavrinEditorDoc& doc, EditTo
         case Command::FlipNormals:
         case Command::PhotoRemove:
         case Command::PhotoHide:
-            break;
+            return true;
         default:
-            return CommandOutcome::NotHandled;
+            return false;
     }
+}
+
+CommandOutcome RunDocumentCommand(Command command, CTavrinEditorDoc& doc, EditTools& tools,
+                                  CommandHost& host) {
+    if (!IsDocumentCommand(command)) return CommandOutcome::NotHandled;
     // A disabled command never reaches its handler, whatever sent it.
     if (!CommandRule(command, CommandContextOf(doc, tools)).enabled) {
         return CommandOutcome::Disabled;
@@ -219,10 +215,10 @@ SettingSheetValues FillSettingSheet(const CTavrinEditorDoc& doc, const SettingsF
     SettingSheetValues values;
     values.editor = {editor.pen,         editor.grid,     editor.background,
                      doc.m_nEditorSteps, editor.gridSize, editor.penSize};
-    values.object = {preview.m_clrObject, doc.m_nPreviewSteps, doc.m_nSections,
-                     doc.m_fExtrusionHeight, views.IsPreviewSmooth()};
-    values.preview = {preview.m_clrBackground, preview.m_clrGridPlane,  preview.m_clrBackLight,
-                      preview.m_clrFrontLight, preview.m_nBackLightPos, preview.m_nFrontLightPos};
+    values.object = {preview.object, doc.m_nPreviewSteps, doc.m_nSections, doc.m_fExtrusionHeight,
+                     views.IsPreviewSmooth()};
+    values.preview = {preview.background, preview.gridPlane,    preview.backLight,
+                      preview.frontLight, preview.backLightPos, preview.frontLightPos};
     return values;
 }
 
@@ -242,9 +238,13 @@ void ApplySettingSheet(const SettingSheetValues& values, CTavrinEditorDoc& doc,
     // as the toolbar button changes it.
     if (values.object.m_bSmooth != views.IsPreviewSmooth()) views.TogglePreviewSmoothing();
     const PreviewPageValues& p = values.preview;
-    views.SetPreviewLook({values.object.m_clrObject, p.m_clrBackground, p.m_clrGridPlane,
-                          p.m_clrBackLight, p.m_clrFrontLight, p.m_nBackLightPos,
-                          p.m_nFrontLightPos});
+    views.SetPreviewLook({.background = p.m_clrBackground,
+                          .gridPlane = p.m_clrGridPlane,
+                          .object = values.object.m_clrObject,
+                          .frontLight = p.m_clrFrontLight,
+                          .backLight = p.m_clrBackLight,
+                          .frontLightPos = p.m_nFrontLightPos,
+                          .backLightPos = p.m_nBackLightPos});
     views.ResetPreviewGLState();
     doc.UpdateAllViews();
 }

@@ -6,14 +6,15 @@
 #include <string>
 #include <string_view>
 
-#include "document/command_list.h"
 #include "document/document.h"
 #include "editor/canvas.h"
+#include "resources/ids.h"
 
 namespace orvanel {
 
 class EditTools;
 struct EditorLook;
+struct PreviewLook;
 
 // What the command handlers ask of the application.
 class CommandHost {
@@ -38,10 +39,16 @@ struct CommandContext {
     bool bSmooth = false;         // the preview view's smooth shading
     bool bRulerVisible = false;   // the golden-ratio ruler window
     bool bSiblingFound = false;   // a window of the sibling application
+    // The main window's.
+    bool bEditBarShown = false;
+    bool bPreviewBarShown = false;
+    bool bStatusBarShown = false;
+    bool bEditorActive = false;  // the editor, not the preview, is the active view
+    int nRecentFiles = 0;
 };
 
 // The part of the context the document and the tools know; the application
-// adds the views' flags.
+// adds the views' and the main window's flags.
 CommandContext CommandContextOf(const CTavrinEditorDoc& doc, const EditTools& tools);
 
 struct CommandState {
@@ -59,6 +66,9 @@ enum class CommandOutcome {
     NotHandled,  // the application runs it (a dialog, a view's own command, a file command)
 };
 
+// Whether RunDocumentCommand runs the command: its handler needs neither a
+// dialog nor a view of its own.
+bool IsDocumentCommand(Command command);
 // Runs a command whose handler needs neither a dialog nor a view of its own.
 CommandOutcome RunDocumentCommand(Command command, CTavrinEditorDoc& doc, EditTools& tools,
                                   CommandHost& host);
@@ -107,18 +117,6 @@ struct SettingSheetValues {
     ObjectPageValues object;
     PreviewPageValues preview;
     friend bool operator==(const SettingSheetValues&, const SettingSheetValues&) = default;
-};
-
-// The preview view's settings the sheet edits, besides the shading.
-struct PreviewLook {
-    Colour m_clrObject = 0;
-    Colour m_clrBackground = 0;
-    Colour m_clrGridPlane = 0;
-    Colour m_clrBackLight = 0;
-    Colour m_clrFrontLight = 0;
-    int m_nBackLightPos = -1;
-    int m_nFrontLightPos = -1;
-    friend bool operator==(const PreviewLook&, const PreviewLook&) = default;
 };
 
 // The two views as the Settings flow reads and writes them.

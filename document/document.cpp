@@ -53,12 +53,12 @@ void CTavrinEditorDoc::ReadStoredSettings() {
     using namespace settings_keys;
     m_bPropMapping = m_settings.GetInt(kSection, kPropMapping, 1) != 0;
     m_nProportionalFactor = GetIntInRange(m_settings, kSection, kProportionalFactor, 1, 1, INT_MAX);
-    m_nEditorSteps = GetIntInRange(m_settings, kSection, kEditorSteps, 10, 1, kMaxEditorSteps);
-    m_nPreviewSteps = GetIntInRange(m_settings, kSection, kPreviewSteps, 5, 1, 40);
-    m_nSections = GetIntInRange(m_settings, kSection, kSections, 24, 3, 200);
+    m_nEditorSteps = GetIntInRange(m_settings, kSection, kEditorSteps, 10, kEditorStepsRange);
+    m_nPreviewSteps = GetIntInRange(m_settings, kSection, kPreviewSteps, 5, kPreviewStepsRange);
+    m_nSections = GetIntInRange(m_settings, kSection, kSections, 24, kSectionsRange);
     const float height =
         ExtrusionHeightFromStored(m_settings.GetInt(kSection, kExtrusionHeight, 50000));
-    m_fExtrusionHeight = height >= 0.001f && height <= 20.0f ? height : 0.5f;
+    m_fExtrusionHeight = kExtrusionHeightRange.Contains(height) ? height : 0.5f;
     m_units = ReadUnitSystem(m_settings);
 }
 
@@ -472,7 +472,7 @@ long long CTavrinEditorDoc::PolygonCount() const {
 std::optional<MeshExtents> CTavrinEditorDoc::BuildPreviewList(MeshSink& sink,
                                                               bool* pbClosedSurface) {
     if (pbClosedSurface != nullptr) *pbClosedSurface = m_bClosed;
-    if (!m_bClosed && m_nPoints <= 3) {
+    if (!HasCurveSegments(m_nPoints, m_bClosed)) {
         sink.BeginList();
         sink.EndList();
         return std::nullopt;

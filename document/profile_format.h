@@ -10,6 +10,7 @@
 
 #include "document/archive.h"
 #include "document/profile_point.h"
+#include "document/ranges.h"
 
 namespace orvanel {
 
@@ -19,7 +20,7 @@ inline constexpr std::string_view kMagicOlder = "TAVRINV1.2";
 // The most curve steps per segment the settings sheet allows. A file may
 // carry any number; a larger one would make every repaint sample billions of
 // points, so it reads as this.
-inline constexpr std::int32_t kMaxEditorSteps = 20;
+inline constexpr std::int32_t kMaxEditorSteps = kEditorStepsRange.hi;
 
 // The stream does not start with either magic string.
 class NotAProfileFile : public std::runtime_error {

@@ -218,6 +218,12 @@ void SampleCurveSegment(const CurveWindow& w, const CurveSampling& p, Emit&& emi
     SampleCurveSegment(SegmentControls::Of(w), p, emit);
 }
 
+// Whether the curve has a segment to revolve: a closed profile of three points
+// has three windows, an open one needs four points for its first.
+constexpr bool HasCurveSegments(int nPoints, bool closed) {
+    return closed ? nPoints >= 3 : nPoints >= 4;
+}
+
 // Visits the windows of the curve in order: visit(const CurveWindow&), which
 // may return false to stop. An open profile of n >= 4 points has the n - 3
 // windows starting at each point but the last three; a closed profile has n

@@ -6,7 +6,7 @@
 #include <new>
 
 #include "document/commands.h"
-#include "editor/photo_layout.h"
+#include "editor/photo_placement.h"
 #include "resources/ids.h"
 #include "resources/strings.h"
 
@@ -95,7 +95,7 @@ std::string CoordinatesText(IntPoint p) {
 }
 
 int ScrolledPosition(int position, ScrollCode code, int clientExtent) {
-    const int last = std::max(0, kScrollAreaSize - std::max(clientExtent, 0));
+    const int last = std::max(0, kEditorExtent - std::max(clientExtent, 0));
     long long target = position;
     switch (code) {
         case ScrollCode::LineUp:
@@ -417,52 +417,34 @@ namespace {
 
 MenuCheck CheckOf(bool checked) { return checked ? MenuCheck::Checked : MenuCheck::Unchecked; }
 
-// An item is a check item when its command's rule sets a check mark.
-MenuItem ItemOf(Command command, std::string_view text, const CommandContext& context) {
-    const CommandState state = CommandRule(command, context);
-    return {command, text, state.hasCheck ? CheckOf(state.checked) : MenuCheck::None};
-}
-
 }  // namespace
 
 ContextMenu EditTools::OnContextMenu(IntPoint screen, IntPoint clientOrigin, IntPoint scroll) {
     const CommandContext context = CommandContextOf(m_doc, *this);
-    auto item = [&context](Command command, std::string_view text) {
-        return ItemOf(command, text, context);
-    };
     ContextMenu menu;
     if (screen == IntPoint{-1, -1}) {
         screen = {Saturate(static_cast<long long>(clientOrigin.x) + 5),
                   Saturate(static_cast<long long>(clientOrigin.y) + 5)};
     }
     menu.screen = screen;
-    if (m_nTool == id::kToolIdDragPhoto && m_doc.IsPhotoLoaded()) {
-        menu.menuId = id::kMenuPhotoPopup;
-        menu.items = {item(Command::PhotoProperties, text::kMenuPhotoProperties),
-                      item(Command::PhotoAdd, text::kMenuReplacePhoto),
-                      item(Command::PhotoRemove, text::kMenuRemovePhoto),
-                      item(Command::PhotoHide, text::kMenuHidePhoto)};
-    } else {
-        menu.menuId = id::kMenuEditorPopup;
-        menu.items = {item(Command::OpenCloseProfile, text::kMenuCloseSpline),
-                      {std::nullopt, {}},
-                      item(Command::Copy, text::kMenuCopy),
-                      {std::nullopt, {}},
-                      item(Command::SelectAll, text::kMenuSelectAll),
-                      item(Command::Deselect, text::kMenuSelectNone),
-                      {std::nullopt, {}},
-                      item(Command::FileNew, text::kMenuNew),
-                      item(Command::FileOpen, text::kMenuOpen),
-                      item(Command::FileSave, text::kMenuSave)};
+    const bool photo = m_nTool == id::kToolIdDragPhoto && m_doc.IsPhotoLoaded();
+    menu.menuId = photo ? id::kMenuPhotoPopup : id::kMenuEditorPopup;
+    menu.items = PopupItems(photo ? Popup::Photo : Popup::Editor);
+    // The table makes an item a check item; its rule sets the mark.
+    for (MenuItem& item : menu.items) {
+        if (item.command && item.check != MenuCheck::None)
+            item.check = CheckOf(CommandRule(*item.command, context).checked);
     }
     const IntPoint client = {Saturate(static_cast<long long>(screen.x) - clientOrigin.x),
                              Saturate(static_cast<long long>(screen.y) - clientOrigin.y)};
     const IntPoint at = ClientToEditor(client, scroll);  // not snapped
     if (const ProfilePoint* point = m_doc.HitTestMenuPoint(at.x, at.y)) {
-        menu.items.insert(menu.items.begin(), {{Command::AnchorMenuPoint, text::kMenuAnchorPoint,
-                                                CheckOf(point->bAnchor)},
-                                               {Command::DeleteMenuPoint, text::kMenuDeleteNode},
-                                               {std::nullopt, {}}});
+        std::vector<MenuItem> top = PopupItems(Popup::Point);
+        for (MenuItem& item : top) {
+            if (item.command == Command::AnchorMenuPoint) item.check = CheckOf(point->bAnchor);
+        }
+        top.emplace_back();
+        menu.items.insert(menu.items.begin(), top.begin(), top.end());
     }
     return menu;
 }

@@ -15,12 +15,12 @@
 #include <string_view>
 #include <vector>
 
-#include "document/command_list.h"
 #include "document/document.h"
 #include "editor/canvas.h"
 #include "editor/drag_preview.h"
 #include "editor/editor_draw.h"
 #include "editor/profile_size.h"
+#include "resources/command_table.h"
 
 namespace orvanel {
 
@@ -45,7 +45,6 @@ enum class ScrollBar { Vertical, Horizontal };
 // On the horizontal bar, Up and Top mean left, Down and Bottom right.
 enum class ScrollCode { LineUp, LineDown, PageUp, PageDown, Top, Bottom };
 
-inline constexpr int kScrollAreaSize = 1000;  // the drawing area, square
 inline constexpr int kScrollPage = 250;
 inline constexpr int kScrollLine = 100;
 
@@ -58,17 +57,6 @@ int ScrolledPosition(int position, ScrollCode code, int clientExtent);
 enum class EditorKey { Tab, Delete, PageUp, PageDown, Up, Down, Left, Right, Home, End, Other };
 
 enum class StatusPane { Message = 0, Coordinates = 1 };
-
-// A plain item, or a check item with its mark. An item whose mark can show
-// must be a check item: a plain one cannot be checked.
-enum class MenuCheck { None, Unchecked, Checked };
-
-struct MenuItem {
-    std::optional<Command> command;  // none: a separator
-    std::string_view text;
-    MenuCheck check = MenuCheck::None;
-    friend bool operator==(const MenuItem&, const MenuItem&) = default;
-};
 
 // A context menu to show: the items of the menu's first submenu, top first,
 // and where on the screen it opens.

@@ -124,9 +124,10 @@ EditorLook ReadEditorLook(SettingsStore& store) {
         GetColourSetting(store, settings_keys::kSection, kBackground, defaults.background);
     look.pen = GetColourSetting(store, settings_keys::kSection, kPen, defaults.pen);
     look.grid = GetColourSetting(store, settings_keys::kSection, kGrid, defaults.grid);
-    look.penSize = GetIntInRange(store, settings_keys::kSection, kPenSize, defaults.penSize, 1, 10);
+    look.penSize =
+        GetIntInRange(store, settings_keys::kSection, kPenSize, defaults.penSize, kPenSizeRange);
     look.gridSize =
-        GetIntInRange(store, settings_keys::kSection, kGridSize, defaults.gridSize, 3, 500);
+        GetIntInRange(store, settings_keys::kSection, kGridSize, defaults.gridSize, kGridSizeRange);
     return look;
 }
 

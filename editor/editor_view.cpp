@@ -11,9 +11,9 @@
 #include "editor/one_page_printout.h"
 #include "editor/wx_picture.h"
 #include "resources/art.h"
-#include "resources/command_ids.h"
 #include "resources/ids.h"
 #include "resources/ui_texts.h"
+#include "resources/wx_commands.h"
 
 namespace orvanel {
 
@@ -108,7 +108,6 @@ CTavrinEditorView::CTavrinEditorView(wxWindow* parent, CTavrinEditorDoc& doc,
     Bind(wxEVT_KEY_DOWN, &CTavrinEditorView::OnKeyDown, this);
     Bind(wxEVT_CONTEXT_MENU, &CTavrinEditorView::OnContextMenu, this);
     Bind(wxEVT_SET_CURSOR, &CTavrinEditorView::OnSetCursor, this);
-    Bind(wxEVT_MENU, &CTavrinEditorView::OnForceRedraw, this, id::Ui(id::kForceRedraw));
     SetCursor(CursorOf(m_tools.Cursor(false)));
 }
 
@@ -382,16 +381,7 @@ void CTavrinEditorView::OnContextMenu(wxContextMenuEvent& event) {
     const ContextMenu menu =
         m_tools.OnContextMenu({at.x, at.y}, {corner.x, corner.y}, ScrollPosition());
     wxMenu popup;
-    for (const MenuItem& item : menu.items) {
-        if (!item.command) {
-            popup.AppendSeparator();
-        } else if (item.check == MenuCheck::None) {
-            popup.Append(WxIdOf(*item.command), Wx(item.text));
-        } else {
-            popup.AppendCheckItem(WxIdOf(*item.command), Wx(item.text))
-                ->Check(item.check == MenuCheck::Checked);
-        }
-    }
+    AppendMenuItems(popup, menu.items);
     // Shown by the main window, so that its commands take the route of every
     // other command to the document.
     wxWindow* owner = wxGetTopLevelParent(this);
@@ -410,8 +400,6 @@ void CTavrinEditorView::OnSetCursor(wxSetCursorEvent& event) {
     }
     event.SetCursor(CursorOf(m_tools.Cursor(false)));
 }
-
-void CTavrinEditorView::OnForceRedraw(wxCommandEvent&) { InvalidateDrawing(); }
 
 // --- printing
 

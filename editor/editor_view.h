@@ -96,7 +96,6 @@ private:
     void OnKeyDown(wxKeyEvent& event);
     void OnContextMenu(wxContextMenuEvent& event);
     void OnSetCursor(wxSetCursorEvent& event);
-    void OnForceRedraw(wxCommandEvent& event);
     void RenderFrame(const wxPoint& origin, const wxSize& size);
     void PaintLive(wxDC& dc, const wxPoint& origin);
     // Runs a change of the calibration and repaints its marks where they

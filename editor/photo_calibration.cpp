@@ -6,7 +6,7 @@
 #include <cmath>
 #include <limits>
 
-#include "editor/photo_layout.h"
+#include "editor/photo_properties.h"
 #include "resources/dimension_texts.h"
 
 namespace orvanel {

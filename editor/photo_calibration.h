@@ -9,10 +9,10 @@
 #include <string>
 #include <string_view>
 
-#include "app/field_text.h"
 #include "document/document.h"
 #include "document/unit_system.h"
 #include "editor/canvas.h"
+#include "export/field_text.h"
 
 namespace orvanel {
 

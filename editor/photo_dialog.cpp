@@ -10,6 +10,7 @@
 #include <wx/tokenzr.h>
 
 #include "app/validation.h"
+#include "resources/ids.h"
 #include "resources/strings.h"
 
 namespace orvanel {
@@ -17,11 +18,6 @@ namespace orvanel {
 namespace {
 
 wxString Wx(std::string_view s) { return wxString::FromUTF8(s.data(), s.size()); }
-
-constexpr int kWidthText = 1079;
-constexpr int kHeightText = 1080;
-constexpr int kScaleHeightField = kPhotoPropertiesFields[0].control;
-constexpr int kScaleWidthField = kPhotoPropertiesFields[1].control;
 
 }  // namespace
 
@@ -62,16 +58,17 @@ CDlgPhotoProperties::CDlgPhotoProperties(wxWindow* parent, Prompter& prompter,
     auto* sizeGrid = new wxFlexGridSizer(2, 4, 12);
     wxWindow* box = sizes->GetStaticBox();
     sizeGrid->Add(new wxStaticText(box, wxID_ANY, "Width:"));
-    sizeGrid->Add(new wxStaticText(box, kWidthText, Wx(values.m_strWidth)));
+    sizeGrid->Add(new wxStaticText(box, id::kPictureWidthText, Wx(values.m_strWidth)));
     sizeGrid->Add(new wxStaticText(box, wxID_ANY, "Height:"));
-    sizeGrid->Add(new wxStaticText(box, kHeightText, Wx(values.m_strHeight)));
+    sizeGrid->Add(new wxStaticText(box, id::kPictureHeightText, Wx(values.m_strHeight)));
     sizes->Add(sizeGrid, 0, wxALL, 6);
 
     const wxSize fieldSize(ConvertDialogToPixels(wxSize(30, -1)).x, -1);
-    m_pScaleWidth = new wxTextCtrl(this, kScaleWidthField, Wx(FormatIntField(values.m_nScaleWidth)),
+    const FieldTexts texts = PhotoPropertiesTexts(values);
+    m_pScaleWidth = new wxTextCtrl(this, id::kScaleWidthField, Wx(texts.at(id::kScaleWidthField)),
                                    wxDefaultPosition, fieldSize);
     m_pScaleHeight =
-        new wxTextCtrl(this, kScaleHeightField, Wx(FormatIntField(values.m_nScaleHeight)),
+        new wxTextCtrl(this, id::kScaleHeightField, Wx(texts.at(id::kScaleHeightField)),
                        wxDefaultPosition, fieldSize);
     auto* scales = new wxFlexGridSizer(3, 6, 6);
     scales->Add(new wxStaticText(this, wxID_ANY, "Scale width by"), 0, wxALIGN_CENTER_VERTICAL);
@@ -81,7 +78,7 @@ CDlgPhotoProperties::CDlgPhotoProperties(wxWindow* parent, Prompter& prompter,
     scales->Add(m_pScaleHeight);
     scales->Add(new wxStaticText(this, wxID_ANY, "%"), 0, wxALIGN_CENTER_VERTICAL);
 
-    m_pLockAspect = new wxCheckBox(this, kLockAspectCheckBox, "Lock aspect ratio");
+    m_pLockAspect = new wxCheckBox(this, id::kLockAspectCheckBox, "Lock aspect ratio");
     m_pLockAspect->SetValue(values.m_bLockAspect);
     m_pScaleHeight->Enable(PhotoHeightFieldEnabled(values.m_bLockAspect));
 
@@ -100,8 +97,8 @@ CDlgPhotoProperties::CDlgPhotoProperties(wxWindow* parent, Prompter& prompter,
 bool CDlgPhotoProperties::Accept() {
     PhotoPropertiesValues read = m_values;
     read.m_bLockAspect = m_pLockAspect->GetValue();
-    const FieldTexts texts{{kScaleHeightField, m_pScaleHeight->GetValue().utf8_string()},
-                           {kScaleWidthField, m_pScaleWidth->GetValue().utf8_string()}};
+    const FieldTexts texts{{id::kScaleHeightField, m_pScaleHeight->GetValue().utf8_string()},
+                           {id::kScaleWidthField, m_pScaleWidth->GetValue().utf8_string()}};
     if (const std::optional<FieldError> error = ReadPhotoProperties(texts, read)) {
         m_prompter.ShowMessage(error->message);
         auto* field = dynamic_cast<wxTextCtrl*>(FindWindow(error->control));

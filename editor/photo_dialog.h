@@ -9,7 +9,7 @@
 #include <string>
 
 #include "document/prompter.h"
-#include "editor/photo_layout.h"
+#include "editor/photo_properties.h"
 
 class wxCheckBox;
 class wxTextCtrl;

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/field_text.h"
 #include "editor/editor_draw.h"
+#include "export/field_text.h"
 
 namespace orvanel {
 

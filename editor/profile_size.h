@@ -9,9 +9,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/field_text.h"
 #include "document/document.h"
 #include "document/unit_system.h"
+#include "export/field_text.h"
 
 namespace orvanel {
 

@@ -11,6 +11,9 @@
 #include <climits>
 #include <new>
 
+#include "editor/editor_draw.h"
+#include "editor/photo_placement.h"
+
 namespace orvanel {
 
 namespace {
@@ -20,19 +23,11 @@ namespace {
 constexpr wxBitmapType kPhotoTypes[] = {wxBITMAP_TYPE_JPEG, wxBITMAP_TYPE_PNG, wxBITMAP_TYPE_BMP,
                                         wxBITMAP_TYPE_TIFF, wxBITMAP_TYPE_GIF};
 
-// Up to this many destination pixels the whole stretched photo is kept, so
-// that scrolling draws it without scaling; a larger one is scaled only where
-// it shows.
-constexpr long long kWholeCopyPixels = 4LL << 20;
-
 template <class Handler>
 void AddHandlerOnce(wxBitmapType type) {
     // wxImage owns its handlers and deletes them at exit.
     if (wxImage::FindHandler(type) == nullptr) wxImage::AddHandler(new Handler);
 }
-
-long long FloorDiv(long long a, long long b) { return a / b - (a % b != 0 && (a < 0) != (b < 0)); }
-long long CeilDiv(long long a, long long b) { return -FloorDiv(-a, b); }
 
 }  // namespace
 
@@ -79,38 +74,28 @@ bool WxPicture::Draw(wxDC& dc, const IntRect& rc) const {
     }
     // The DC's whole surface in logical units, relative to the photo.
     const wxSize surface = dc.GetSize();
-    const long long visibleLeft = std::max<long long>(0, dc.DeviceToLogicalX(0) - rc.left);
-    const long long visibleTop = std::max<long long>(0, dc.DeviceToLogicalY(0) - rc.top);
-    const long long visibleRight = std::min<long long>(
-        width, dc.DeviceToLogicalX(surface.x) - static_cast<long long>(rc.left));
-    const long long visibleBottom = std::min<long long>(
-        height, dc.DeviceToLogicalY(surface.y) - static_cast<long long>(rc.top));
-    if (visibleLeft >= visibleRight || visibleTop >= visibleBottom) return true;  // out of view
-
-    // The source pixels that cover the part to draw, and where they land.
-    long long x0 = 0, y0 = 0, x1 = sourceWidth, y1 = sourceHeight;
-    if (width * height > kWholeCopyPixels) {
-        x0 = FloorDiv(visibleLeft * sourceWidth, width);
-        y0 = FloorDiv(visibleTop * sourceHeight, height);
-        x1 = std::min(sourceWidth, CeilDiv(visibleRight * sourceWidth, width));
-        y1 = std::min(sourceHeight, CeilDiv(visibleBottom * sourceHeight, height));
-    }
-    const wxRect part(
-        static_cast<int>(FloorDiv(x0 * width, sourceWidth)),
-        static_cast<int>(FloorDiv(y0 * height, sourceHeight)),
-        static_cast<int>(CeilDiv(x1 * width, sourceWidth) - FloorDiv(x0 * width, sourceWidth)),
-        static_cast<int>(CeilDiv(y1 * height, sourceHeight) - FloorDiv(y0 * height, sourceHeight)));
+    const auto relative = [](long long v, int origin) {
+        return static_cast<std::int32_t>(std::clamp<long long>(v - origin, INT32_MIN, INT32_MAX));
+    };
+    const IntRect visible{relative(dc.DeviceToLogicalX(0), rc.left),
+                          relative(dc.DeviceToLogicalY(0), rc.top),
+                          relative(dc.DeviceToLogicalX(surface.x), rc.left),
+                          relative(dc.DeviceToLogicalY(surface.y), rc.top)};
+    const std::optional<PhotoPart> plan =
+        PhotoPartToDraw({sourceWidth, sourceHeight}, {width, height}, visible);
+    if (!plan) return true;  // out of view
+    const IntRect& s = plan->source;
+    const IntRect& t = plan->target;
+    const wxRect part(t.left, t.top, t.right - t.left, t.bottom - t.top);
     const wxSize size(static_cast<int>(width), static_cast<int>(height));
 
     if (!m_stretched.IsOk() || m_stretchedSize != size || m_stretchedPart != part) {
         m_stretched = wxBitmap();
         try {
-            const bool whole = x0 == 0 && y0 == 0 && x1 == sourceWidth && y1 == sourceHeight;
-            const wxImage source =
-                whole ? m_image
-                      : m_image.GetSubImage(wxRect(static_cast<int>(x0), static_cast<int>(y0),
-                                                   static_cast<int>(x1 - x0),
-                                                   static_cast<int>(y1 - y0)));
+            const bool whole = plan->whole;
+            const wxImage source = whole ? m_image
+                                         : m_image.GetSubImage(wxRect(
+                                               s.left, s.top, s.right - s.left, s.bottom - s.top));
             // A whole copy is made once per size and may take its time; a
             // partial one follows the scrolling.
             const wxImage scaled = source.IsOk() ? source.Scale(part.width, part.height,
@@ -131,7 +116,7 @@ bool WxPicture::Draw(wxDC& dc, const IntRect& rc) const {
 }
 
 bool DrawDocumentPhoto(wxDC& dc, const CTavrinEditorDoc& doc) {
-    if (!doc.IsPhotoLoaded() || doc.m_bPhotoHidden) return false;
+    if (!ShowsPhoto(doc, false)) return false;
     const auto* picture = dynamic_cast<const CPicture*>(doc.m_picture.get());
     const auto* image =
         picture != nullptr ? dynamic_cast<const WxPicture*>(picture->Picture()) : nullptr;

@@ -7,7 +7,7 @@
 #include <wx/image.h>
 
 #include "document/document.h"
-#include "editor/photo_layout.h"
+#include "editor/picture.h"
 
 namespace orvanel {
 

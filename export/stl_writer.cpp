@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "document/safe_file.h"
+#include "editor/curve.h"
 #include "export/number_text.h"
 #include "preview/mesh.h"
 #include "resources/strings.h"
@@ -139,8 +140,8 @@ StlOptions StlOptions::Of(const CTavrinEditorDoc& doc) {
 ExportOutcome WriteStlFile(const CTavrinEditorDoc& doc, const std::filesystem::path& path,
                            const StlOptions& options, Prompter& prompter,
                            std::uint64_t* pTriangles) {
-    const bool enoughPoints = doc.IsClosed() ? doc.GetPointCount() >= 3 : doc.GetPointCount() >= 4;
-    if (!enoughPoints || options.nSections < 1 || options.nSteps < 1) {
+    if (!HasCurveSegments(doc.GetPointCount(), doc.IsClosed()) || options.nSections < 1 ||
+        options.nSteps < 1) {
         prompter.ShowMessage(text::kNoSplineToExport);
         return ExportOutcome::Refused;
     }

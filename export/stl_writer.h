@@ -9,14 +9,15 @@
 
 #include "document/document.h"
 #include "document/prompter.h"
+#include "document/ranges.h"
 #include "export/export_outcome.h"
 #include "export/vrml_options.h"
 
 namespace orvanel {
 
 // The preview's own limits.
-inline constexpr IntRange kStlSectionsRange{3, 200};
-inline constexpr IntRange kStlStepsRange{1, 40};
+inline constexpr IntRange kStlSectionsRange = kSectionsRange;
+inline constexpr IntRange kStlStepsRange = kPreviewStepsRange;
 
 struct StlOptions {
     int nSections = 24;

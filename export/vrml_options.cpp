@@ -1,6 +1,6 @@
 #include "export/vrml_options.h"
 
-#include "app/field_text.h"
+#include "export/field_text.h"
 
 namespace orvanel {
 

@@ -7,17 +7,9 @@
 #include <string>
 
 #include "document/colour.h"
+#include "document/ranges.h"
 
 namespace orvanel {
-
-struct IntRange {
-    int lo, hi;
-    bool Contains(int v) const { return lo <= v && v <= hi; }
-};
-struct FloatRange {
-    float lo, hi;
-    bool Contains(float v) const { return lo <= v && v <= hi; }
-};
 
 inline constexpr IntRange kVrmlSectionsRange{3, 500};
 inline constexpr IntRange kVrmlStepsRange{1, 50};

@@ -40,6 +40,25 @@ void PreviewCamera::Resize(int width, int height) {
     if (height > 0) aspect = static_cast<double>(width) / height;
 }
 
+DragButtons DragButtonsOf(const PreviewMouse& m) {
+    if (m.shift || m.control || m.middle) return DragButtons::Other;
+    if (m.left && !m.right) return DragButtons::LeftOnly;
+    if (m.right && !m.left) return DragButtons::RightOnly;
+    return DragButtons::Other;
+}
+
+PreviewKeyEffect PreviewCamera::PressKey(PreviewKey key) {
+    switch (key) {
+        case PreviewKey::Up:
+            return PreviewKeyEffect::ShowRotation;
+        case PreviewKey::Down:
+            return StepAway() ? PreviewKeyEffect::MovedAway : PreviewKeyEffect::Nothing;
+        case PreviewKey::Other:
+            break;
+    }
+    return PreviewKeyEffect::NotHandled;
+}
+
 std::string PreviewCamera::RotationText() const {
     char text[96];
     std::snprintf(text, sizeof text, "x=%3.2f, y=%3.2f, z=%3.2f", rotX, rotY, rotZ);
@@ -86,10 +105,10 @@ std::array<float, 13> GridPlaneStops() {
     return stops;
 }
 
-PreviewColours ReadPreviewColours(SettingsStore& store) {
+PreviewLook ReadPreviewLook(SettingsStore& store) {
     using namespace preview_keys;
-    const PreviewColours d;
-    PreviewColours c;
+    const PreviewLook d;
+    PreviewLook c;
     c.background = GetColourSetting(store, settings_keys::kSection, kBackground, d.background);
     c.gridPlane = GetColourSetting(store, settings_keys::kSection, kGridPlane, d.gridPlane);
     c.object = GetColourSetting(store, settings_keys::kSection, kObject, d.object);
@@ -98,7 +117,7 @@ PreviewColours ReadPreviewColours(SettingsStore& store) {
     return c;
 }
 
-void WritePreviewColours(SettingsStore& store, const PreviewColours& c) {
+void WritePreviewColours(SettingsStore& store, const PreviewLook& c) {
     using namespace preview_keys;
     const auto section = settings_keys::kSection;
     store.WriteInt(section, kBackground, static_cast<int>(c.background));

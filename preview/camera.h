@@ -13,6 +13,27 @@ namespace orvanel {
 // Which buttons and keys a mouse move carries, as far as the camera cares.
 enum class DragButtons { LeftOnly, RightOnly, Other };
 
+// The state of the mouse buttons and modifier keys at a mouse move.
+struct PreviewMouse {
+    bool left = false;
+    bool right = false;
+    bool middle = false;
+    bool shift = false;
+    bool control = false;
+};
+// Turning takes the left button alone, zooming the right one alone; Shift,
+// Ctrl or the middle button make any move do nothing.
+DragButtons DragButtonsOf(const PreviewMouse& mouse);
+
+// The preview's keys; the others are left to the main window's accelerators.
+enum class PreviewKey { Up, Down, Other };
+enum class PreviewKeyEffect {
+    ShowRotation,  // show RotationText in a message box
+    MovedAway,     // the eye moved: set the projection again and repaint
+    Nothing,       // the key is the preview's, but nothing changed
+    NotHandled,    // not the preview's key
+};
+
 struct PreviewCamera {
     double aspect = 1.0;  // width / height of the view
     float farPlane = 5.2f;
@@ -38,6 +59,7 @@ struct PreviewCamera {
     void Resize(int width, int height);
     // What the Up key shows.
     std::string RotationText() const;
+    PreviewKeyEffect PressKey(PreviewKey key);
 };
 
 // The aspect a view of that size starts with: 1 when it has no height.
@@ -69,14 +91,17 @@ Rgba GlColour(Colour c);
 // single precision as the plane has always been drawn.
 std::array<float, 13> GridPlaneStops();
 
-// The five stored colours of the preview.
-struct PreviewColours {
+// The preview's look as the settings sheet edits it: its five stored colours
+// and the cells of its two lights (LightPosition), which are not stored.
+struct PreviewLook {
     Colour background = 0x707070;
     Colour gridPlane = 0x777777;
     Colour object = 0x18A9E7;
     Colour frontLight = 0xFFFFFF;
     Colour backLight = 0x888888;
-    friend bool operator==(const PreviewColours&, const PreviewColours&) = default;
+    int frontLightPos = 2;
+    int backLightPos = 5;
+    friend bool operator==(const PreviewLook&, const PreviewLook&) = default;
 };
 
 namespace preview_keys {
@@ -87,8 +112,9 @@ inline constexpr std::string_view kFrontLight = "PreviewFRONTLIGHTcolor";
 inline constexpr std::string_view kBackLight = "PreviewBACKLIGHTcolor";
 }  // namespace preview_keys
 
-PreviewColours ReadPreviewColours(SettingsStore& store);
-void WritePreviewColours(SettingsStore& store, const PreviewColours& colours);
+// The stored colours over the default look.
+PreviewLook ReadPreviewLook(SettingsStore& store);
+void WritePreviewColours(SettingsStore& store, const PreviewLook& look);
 
 struct PixelSize {
     int width = 0;

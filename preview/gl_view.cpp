@@ -82,7 +82,7 @@ CGLView::CGLView(wxWindow* parent, CTavrinEditorDoc& doc, SettingsStore& setting
       m_buildMesh(std::move(buildMesh)),
       m_rotateCursor(MakeRotateCursor()),
       m_zoomCursor(MakeZoomCursor()) {
-    m_colours = ReadPreviewColours(settings);
+    m_look = ReadPreviewLook(settings);
     m_client = GetClientSize();
     m_pixels = DevicePixels(m_client.x, m_client.y, GetContentScaleFactor());
     m_camera.aspect = AspectOf(m_pixels.width, m_pixels.height);
@@ -105,7 +105,7 @@ CGLView::CGLView(wxWindow* parent, CTavrinEditorDoc& doc, SettingsStore& setting
 
 CGLView::~CGLView() {
     if (HasCapture()) ReleaseMouse();
-    WritePreviewColours(m_settings, m_colours);
+    WritePreviewColours(m_settings, m_look);
 }
 
 bool CGLView::MakeCurrent() {
@@ -119,7 +119,7 @@ bool CGLView::MakeCurrent() {
         m_bContextReady = true;
         m_bUseStrips = GlStrips::Available();
         glViewport(0, 0, m_pixels.width, m_pixels.height);
-        InitGL(m_colours.background);
+        InitGL(m_look.background);
     }
     return true;
 }
@@ -134,7 +134,7 @@ void CGLView::SetProjection() {
 }
 
 void CGLView::SetMaterials() {
-    const PreviewMaterials m = MaterialsFor(m_colours.object, m_colours.frontLight);
+    const PreviewMaterials m = MaterialsFor(m_look.object, m_look.frontLight);
     SetGlColour(GL_FRONT_AND_BACK, GL_AMBIENT, m.ambient);
     glMateriali(GL_FRONT_AND_BACK, GL_SHININESS, static_cast<GLint>(m.shininess));
     SetGlColour(GL_FRONT, GL_DIFFUSE, m.frontDiffuse);
@@ -146,12 +146,12 @@ void CGLView::SetMaterials() {
 void CGLView::SetLights() {
     // Set while the model-view matrix is the identity: the lights stay fixed
     // to the viewer while the object turns.
-    const Rgba front = GlColour(m_colours.frontLight);
-    const Rgba back = GlColour(m_colours.backLight);
+    const Rgba front = GlColour(m_look.frontLight);
+    const Rgba back = GlColour(m_look.backLight);
     const GLfloat frontDiffuse[4] = {front.r, front.g, front.b, 1.0f};
     const GLfloat backDiffuse[4] = {back.r, back.g, back.b, 1.0f};
-    const auto frontPos = LightPosition(m_nFrontLightPos, true);
-    const auto backPos = LightPosition(m_nBackLightPos, false);
+    const auto frontPos = LightPosition(m_look.frontLightPos, true);
+    const auto backPos = LightPosition(m_look.backLightPos, false);
     glLightfv(GL_LIGHT0, GL_DIFFUSE, frontDiffuse);
     glLightfv(GL_LIGHT0, GL_POSITION, frontPos.data());
     glLightfv(GL_LIGHT1, GL_DIFFUSE, backDiffuse);
@@ -205,7 +205,7 @@ void CGLView::RenderPass() {
         glRotatef(m_camera.rotY, 0.0f, 1.0f, 0.0f);
         if (m_bShowGridPlane && m_nGridPlaneList != 0) {
             glDisable(GL_LIGHTING);
-            const Rgba c = GlColour(m_colours.gridPlane);
+            const Rgba c = GlColour(m_look.gridPlane);
             glColor3f(c.r, c.g, c.b);
             glCallList(m_nGridPlaneList);
             glEnable(GL_LIGHTING);
@@ -254,7 +254,7 @@ void CGLView::ToggleSmoothing() {
 }
 
 void CGLView::ResetGLState() {
-    if (MakeCurrent()) InitGL(m_colours.background);
+    if (MakeCurrent()) InitGL(m_look.background);
     Refresh(false);
 }
 
@@ -306,12 +306,9 @@ void CGLView::OnCaptureLost(wxMouseCaptureLostEvent&) {
 void CGLView::OnMotion(wxMouseEvent& event) {
     if (!HasCapture()) return;
     const wxPoint p = event.GetPosition();
-    const bool modifier = event.ShiftDown() || event.ControlDown();
-    DragButtons buttons = DragButtons::Other;
-    if (!modifier && !event.MiddleIsDown()) {
-        if (event.LeftIsDown() && !event.RightIsDown()) buttons = DragButtons::LeftOnly;
-        if (event.RightIsDown() && !event.LeftIsDown()) buttons = DragButtons::RightOnly;
-    }
+    const DragButtons buttons =
+        DragButtonsOf({event.LeftIsDown(), event.RightIsDown(), event.MiddleIsDown(),
+                       event.ShiftDown(), event.ControlDown()});
     if (m_camera.Drag(buttons, p.x - m_ptLast.x, p.y - m_ptLast.y) && MakeCurrent()) {
         SetProjection();
     }
@@ -320,19 +317,22 @@ void CGLView::OnMotion(wxMouseEvent& event) {
 }
 
 void CGLView::OnKeyDown(wxKeyEvent& event) {
-    switch (event.GetKeyCode()) {
-        case WXK_UP:
+    const int code = event.GetKeyCode();
+    const PreviewKey key = code == WXK_UP     ? PreviewKey::Up
+                           : code == WXK_DOWN ? PreviewKey::Down
+                                              : PreviewKey::Other;
+    switch (m_camera.PressKey(key)) {
+        case PreviewKeyEffect::ShowRotation:
             m_prompter.ShowMessage(m_camera.RotationText(), MessageIcon::None);
             break;
-        case WXK_DOWN:
-            if (m_camera.StepAway()) {
-                if (MakeCurrent()) SetProjection();
-                Refresh(false);
-            }
+        case PreviewKeyEffect::MovedAway:
+            if (MakeCurrent()) SetProjection();
+            Refresh(false);
             break;
-        default:
-            // Left for the accelerators of the main window.
-            event.Skip();
+        case PreviewKeyEffect::Nothing:
+            break;
+        case PreviewKeyEffect::NotHandled:
+            event.Skip();  // left for the accelerators of the main window
             break;
     }
 }
@@ -357,7 +357,7 @@ std::optional<wxImage> CGLView::RenderImage(const wxSize& size) {
     }
     // Back to the screen's own background and size.
     glViewport(0, 0, m_pixels.width, m_pixels.height);
-    InitGL(m_colours.background);
+    InitGL(m_look.background);
     if (!rendered) return std::nullopt;
     wxImage image(size.x, size.y, false);
     unsigned char* out = image.GetData();

@@ -39,9 +39,7 @@ public:
 
     bool m_bSmooth = true;
     bool m_bShowGridPlane = false;
-    PreviewColours m_colours;
-    int m_nFrontLightPos = 2;
-    int m_nBackLightPos = 5;
+    PreviewLook m_look;
 
     PreviewCamera& Camera() { return m_camera; }
     // Whether a rendering context could be made current.

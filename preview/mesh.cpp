@@ -339,8 +339,8 @@ MeshFrame PreviewMeshFrame(const RevolutionProfile& profile,
 PreviewMeshResult BuildRevolvedMesh(const PreviewMeshRequest& request, MeshSink& sink) {
     const RevolutionProfile& profile = request.profile;
     const int sections = request.sections;
-    const bool enoughPoints = profile.closed ? profile.nPoints >= 3 : profile.nPoints >= 4;
-    if (!enoughPoints || profile.head == nullptr || sections < 1 || profile.steps < 1) {
+    if (!HasCurveSegments(profile.nPoints, profile.closed) || profile.head == nullptr ||
+        sections < 1 || profile.steps < 1) {
         return EmptyList(sink);
     }
 

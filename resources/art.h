@@ -1,39 +1,25 @@
-// The program's pictures, drawn in code: toolbar buttons (16 x 15), the
-// program icon, the preview's two cursors and the editor's five.
+// The program's pictures: the toolbar buttons (16 x 15) from their SVG files,
+// and, drawn in code, the program icon, the preview's two cursors and the
+// editor's five.
 #pragma once
 
 #include <wx/bitmap.h>
+#include <wx/bmpbndl.h>
 #include <wx/cursor.h>
 #include <wx/iconbndl.h>
 #include <wx/image.h>
+
+#include <string_view>
 
 #include "resources/cursors.h"
 
 namespace orvanel {
 
-enum class ToolbarArt {
-    New,
-    Open,
-    Print,
-    PrintPreview,
-    Undo,
-    Redo,
-    DragPhoto,
-    Pencil,
-    Insert,
-    Move,
-    OpenClose,
-    Transfer,
-    FlipNormals,
-    GridPlane,
-    GoldenRatio,
-    Smoothing,
-};
-
 inline constexpr int kToolbarImageWidth = 16;
 inline constexpr int kToolbarImageHeight = 15;
 
-wxBitmap MakeToolbarBitmap(ToolbarArt art);
+// A toolbar button's picture by its name in the command table.
+wxBitmapBundle ToolbarBitmap(std::string_view icon);
 // The icon at 16, 32, 48 and 64 pixels.
 wxIconBundle MakeProgramIcons();
 wxBitmap MakeProgramIconBitmap(int size);

@@ -44,21 +44,6 @@ inline constexpr std::string_view kEnterIntegerBetween = "Enter an integer betwe
 inline constexpr std::string_view kEnterNumber = "Enter a number.";
 inline constexpr std::string_view kEnterNumberBetween = "Enter a number between %1 and %2.";
 
-// The editor's context menus.
-inline constexpr std::string_view kMenuAnchorPoint = "Anchor Point";
-inline constexpr std::string_view kMenuDeleteNode = "Delete node";
-inline constexpr std::string_view kMenuCloseSpline = "Close Spline";
-inline constexpr std::string_view kMenuCopy = "&Copy";
-inline constexpr std::string_view kMenuSelectAll = "Select All\tA";
-inline constexpr std::string_view kMenuSelectNone = "Select None\tN";
-inline constexpr std::string_view kMenuNew = "&New\tCtrl+N";
-inline constexpr std::string_view kMenuOpen = "&Open...\tCtrl+O";
-inline constexpr std::string_view kMenuSave = "&Save\tCtrl+S";
-inline constexpr std::string_view kMenuPhotoProperties = "Photo &Properties...";
-inline constexpr std::string_view kMenuReplacePhoto = "Repl&ace Photo...";
-inline constexpr std::string_view kMenuRemovePhoto = "&Remove Background Photo";
-inline constexpr std::string_view kMenuHidePhoto = "&Hide Photo";
-
 // The exports.
 inline constexpr std::string_view kNoSplineToExport = "No spline to export!";
 inline constexpr std::string_view kPovLeftOfAxis =

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "document/document.h"
+#include "tests/support/test_doubles.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 #include <wx/textctrl.h>
 #include <wx/uiaction.h>
 
-#include "app/document_commands.h"
 #include "app/settings_sheet.h"
 #include "editor/editor_view.h"
 #include "editor/photo_dialog.h"
 #include "resources/ids.h"
+#include "resources/wx_commands.h"
 #include "tests/gui/gui_support.h"
 #include "tests/gui/modal_driver.h"
 
@@ -28,7 +28,7 @@ int InkIn(const wxImage& shot, wxWindow& window) {
 
 class CommandsTest : public GuiTest {
 protected:
-    void Command(int id) {
+    void Send(int id) {
         wxCommandEvent event(wxEVT_MENU, id);
         event.SetEventObject(frame);
         frame->ProcessWindowEvent(event);
@@ -38,13 +38,13 @@ protected:
 
 TEST_F(CommandsTest, PrintNeedsAPoint) {
     Start();
-    for (const int command : {id::Ui(id::kPrint), id::Ui(id::kPrintPreview)}) {
+    for (const int command : {WxIdOf(Command::Print), WxIdOf(Command::PrintPreview)}) {
         UpdateUi();
         EXPECT_FALSE(MenuEnabled(command));
         EXPECT_FALSE(frame->EditBar()->GetToolEnabled(command));
     }
     App().Document()->AppendPoint(100, 900);
-    for (const int command : {id::Ui(id::kPrint), id::Ui(id::kPrintPreview)}) {
+    for (const int command : {WxIdOf(Command::Print), WxIdOf(Command::PrintPreview)}) {
         UpdateUi();
         EXPECT_TRUE(MenuEnabled(command));
         EXPECT_TRUE(frame->EditBar()->GetToolEnabled(command));
@@ -60,7 +60,7 @@ TEST_F(CommandsTest, UndoFollowsTheHistory) {
     UpdateUi();
     EXPECT_TRUE(MenuEnabled(wxID_UNDO));
     EXPECT_FALSE(MenuEnabled(wxID_REDO));
-    Command(wxID_UNDO);
+    Send(wxID_UNDO);
     EXPECT_EQ(App().Document()->GetPointCount(), 0);
     UpdateUi();
     EXPECT_TRUE(MenuEnabled(wxID_REDO));
@@ -71,23 +71,23 @@ TEST_F(CommandsTest, ToolbarTogglesEachTouchOnlyTheirOwnBar) {
     Start();
     wxAuiManager& docking = frame->Docking();
     UpdateUi();
-    EXPECT_TRUE(MenuChecked(id::Ui(id::kViewPreviewToolbar)));
-    EXPECT_TRUE(MenuChecked(id::Ui(id::kViewEditToolbar)));
+    EXPECT_TRUE(MenuChecked(WxIdOf(Command::ViewPreviewToolbar)));
+    EXPECT_TRUE(MenuChecked(WxIdOf(Command::ViewEditToolbar)));
 
-    Command(id::Ui(id::kViewPreviewToolbar));
+    Send(WxIdOf(Command::ViewPreviewToolbar));
     UpdateUi();
     EXPECT_FALSE(docking.GetPane(frame->PreviewBar()).IsShown());
     EXPECT_TRUE(docking.GetPane(frame->EditBar()).IsShown());
-    EXPECT_FALSE(MenuChecked(id::Ui(id::kViewPreviewToolbar)));
-    EXPECT_TRUE(MenuChecked(id::Ui(id::kViewEditToolbar)));
+    EXPECT_FALSE(MenuChecked(WxIdOf(Command::ViewPreviewToolbar)));
+    EXPECT_TRUE(MenuChecked(WxIdOf(Command::ViewEditToolbar)));
 
-    Command(id::Ui(id::kViewEditToolbar));
+    Send(WxIdOf(Command::ViewEditToolbar));
     UpdateUi();
     EXPECT_FALSE(docking.GetPane(frame->EditBar()).IsShown());
     EXPECT_FALSE(docking.GetPane(frame->PreviewBar()).IsShown());
-    EXPECT_FALSE(MenuChecked(id::Ui(id::kViewEditToolbar)));
+    EXPECT_FALSE(MenuChecked(WxIdOf(Command::ViewEditToolbar)));
 
-    Command(id::Ui(id::kViewPreviewToolbar));
+    Send(WxIdOf(Command::ViewPreviewToolbar));
     UpdateUi();
     EXPECT_TRUE(docking.GetPane(frame->PreviewBar()).IsShown());
     EXPECT_FALSE(docking.GetPane(frame->EditBar()).IsShown());
@@ -102,16 +102,40 @@ TEST_F(CommandsTest, BothToolbarsShareTheTopRow) {
     EXPECT_EQ(edit.dock_row, preview.dock_row);
     EXPECT_EQ(frame->EditBar()->GetScreenPosition().y, frame->PreviewBar()->GetScreenPosition().y);
     EXPECT_LT(frame->EditBar()->GetScreenPosition().x, frame->PreviewBar()->GetScreenPosition().x);
-    EXPECT_EQ(frame->EditBar()->GetToolShortHelp(id::Ui(id::kToolDragPhoto)), "Drag");
-    EXPECT_EQ(frame->EditBar()->GetToolShortHelp(id::Ui(id::kTransfer)), "Transfer to KST program");
-    EXPECT_EQ(frame->PreviewBar()->GetToolShortHelp(id::Ui(id::kGoldenRatio)),
+    EXPECT_EQ(frame->EditBar()->GetToolShortHelp(WxIdOf(Command::ToolDragPhoto)), "Drag");
+    EXPECT_EQ(frame->EditBar()->GetToolShortHelp(WxIdOf(Command::Transfer)),
+              "Transfer to KST program");
+    EXPECT_EQ(frame->PreviewBar()->GetToolShortHelp(WxIdOf(Command::GoldenRatio)),
               "Show/Hide golden ratio (Phi)");
+}
+
+TEST_F(CommandsTest, EveryButtonHasItsPicture) {
+    Start();
+    for (wxAuiToolBar* bar : {frame->EditBar(), frame->PreviewBar()}) {
+        for (std::size_t i = 0; i < bar->GetToolCount(); ++i) {
+            const wxAuiToolBarItem* item = bar->FindToolByIndex(static_cast<int>(i));
+            if (item->GetKind() == wxITEM_SEPARATOR) continue;
+            const wxBitmapBundle& bundle = item->GetBitmapBundle();
+            ASSERT_TRUE(bundle.IsOk()) << item->GetId();
+            EXPECT_EQ(bundle.GetDefaultSize(), wxSize(16, 15)) << item->GetId();
+            // Twice the size for a screen of twice the density, drawn anew.
+            const wxImage picture = bundle.GetBitmap(wxSize(32, 30)).ConvertToImage();
+            ASSERT_EQ(picture.GetSize(), wxSize(32, 30));
+            int drawn = 0;
+            for (int y = 0; y < 30; ++y) {
+                for (int x = 0; x < 32; ++x)
+                    drawn += !picture.HasAlpha() || picture.GetAlpha(x, y) > 0;
+            }
+            EXPECT_GT(drawn, 80) << item->GetId();
+            EXPECT_LT(drawn, 32 * 30) << item->GetId();
+        }
+    }
 }
 
 TEST_F(CommandsTest, ButtonsShowTheirPromptInTheStatusBar) {
     Start(Example("bowl.lum"));
     wxAuiToolBar* bar = frame->EditBar();
-    const wxRect print = bar->GetToolRect(id::Ui(id::kPrint));
+    const wxRect print = bar->GetToolRect(WxIdOf(Command::Print));
     wxMouseEvent over(wxEVT_MOTION);
     over.SetPosition(print.GetPosition() + wxPoint(4, 4));
     bar->ProcessWindowEvent(over);
@@ -125,27 +149,27 @@ TEST_F(CommandsTest, ButtonsShowTheirPromptInTheStatusBar) {
 TEST_F(CommandsTest, CommandsStillToComeAreShownDisabled) {
     Start(Example("bowl.lum"));
     UpdateUi();
-    for (const int command : DocumentCommands::PendingCommands()) {
-        EXPECT_FALSE(MenuEnabled(command)) << command;
+    for (const Command command : {Command::Transfer, Command::GoldenRatio, Command::About}) {
+        EXPECT_FALSE(MenuEnabled(WxIdOf(command))) << CommandNumber(command);
     }
-    EXPECT_TRUE(frame->EditBar()->GetToolEnabled(id::Ui(id::kToolPencil)));
-    EXPECT_TRUE(frame->EditBar()->GetToolToggled(id::Ui(id::kToolPencil)));
+    EXPECT_TRUE(frame->EditBar()->GetToolEnabled(WxIdOf(Command::ToolPencil)));
+    EXPECT_TRUE(frame->EditBar()->GetToolToggled(WxIdOf(Command::ToolPencil)));
 }
 
 TEST_F(CommandsTest, PreviewCommandsFlipSmoothAndShowTheGridPlane) {
     Start(Example("bowl.lum"));
     CGLView& preview = *frame->PreviewView();
     UpdateUi();
-    EXPECT_TRUE(frame->PreviewBar()->GetToolToggled(id::Ui(id::kToggleSmoothing)));
-    EXPECT_FALSE(frame->PreviewBar()->GetToolToggled(id::Ui(id::kViewGridPlane)));
-    Command(id::Ui(id::kToggleSmoothing));
-    Command(id::Ui(id::kViewGridPlane));
+    EXPECT_TRUE(frame->PreviewBar()->GetToolToggled(WxIdOf(Command::ToggleSmoothing)));
+    EXPECT_FALSE(frame->PreviewBar()->GetToolToggled(WxIdOf(Command::ViewGridPlane)));
+    Send(WxIdOf(Command::ToggleSmoothing));
+    Send(WxIdOf(Command::ViewGridPlane));
     UpdateUi();
     EXPECT_FALSE(preview.m_bSmooth);
     EXPECT_TRUE(preview.m_bShowGridPlane);
-    EXPECT_FALSE(frame->PreviewBar()->GetToolToggled(id::Ui(id::kToggleSmoothing)));
-    EXPECT_TRUE(frame->PreviewBar()->GetToolToggled(id::Ui(id::kViewGridPlane)));
-    Command(id::Ui(id::kFlipNormals));
+    EXPECT_FALSE(frame->PreviewBar()->GetToolToggled(WxIdOf(Command::ToggleSmoothing)));
+    EXPECT_TRUE(frame->PreviewBar()->GetToolToggled(WxIdOf(Command::ViewGridPlane)));
+    Send(WxIdOf(Command::FlipNormals));
     EXPECT_TRUE(App().Document()->m_bFlipNormals);
     EXPECT_FALSE(App().Document()->IsModified());
     EXPECT_FALSE(App().Document()->CanUndo());
@@ -154,12 +178,12 @@ TEST_F(CommandsTest, PreviewCommandsFlipSmoothAndShowTheGridPlane) {
 TEST_F(CommandsTest, TheToolsMenuTurnsTheGridOnAndOff) {
     Start(Example("bowl.lum"));
     UpdateUi();
-    EXPECT_TRUE(MenuEnabled(id::Ui(id::kToggleGrid)));
-    EXPECT_FALSE(MenuChecked(id::Ui(id::kToggleGrid)));
-    Command(id::Ui(id::kToggleGrid));
+    EXPECT_TRUE(MenuEnabled(WxIdOf(Command::ToggleGrid)));
+    EXPECT_FALSE(MenuChecked(WxIdOf(Command::ToggleGrid)));
+    Send(WxIdOf(Command::ToggleGrid));
     UpdateUi();
     EXPECT_TRUE(frame->EditorView()->IsGridOn());
-    EXPECT_TRUE(MenuChecked(id::Ui(id::kToggleGrid)));
+    EXPECT_TRUE(MenuChecked(WxIdOf(Command::ToggleGrid)));
 }
 
 TEST_F(CommandsTest, KeysReachTheirCommands) {
@@ -178,10 +202,10 @@ TEST_F(CommandsTest, KeysReachTheirCommands) {
     sim.Char(WXK_F6, wxMOD_SHIFT);
     EXPECT_TRUE(WaitFor([this] { return frame->ActiveView() == frame->EditorView(); }));
     UpdateUi();
-    EXPECT_TRUE(MenuEnabled(id::Ui(id::kForceRedraw)));
+    EXPECT_TRUE(MenuEnabled(WxIdOf(Command::ForceRedraw)));
     frame->ActivateView(frame->PreviewView());
     UpdateUi();
-    EXPECT_FALSE(MenuEnabled(id::Ui(id::kForceRedraw)));
+    EXPECT_FALSE(MenuEnabled(WxIdOf(Command::ForceRedraw)));
 }
 
 TEST_F(CommandsTest, SettingsChangeTheEditorAtOnceAndCancelChangesNothing) {
@@ -189,10 +213,8 @@ TEST_F(CommandsTest, SettingsChangeTheEditorAtOnceAndCancelChangesNothing) {
     CTavrinEditorView& editor = *frame->EditorView();
     CGLView& preview = *frame->PreviewView();
     // Settings of the preview that differ from one another, to tell them apart.
-    preview.m_colours = {0x010203, 0x040506, 0x070809, 0x0A0B0C, 0x0D0E0F};
-    preview.m_nFrontLightPos = 1;
-    preview.m_nBackLightPos = 6;
-    const PreviewColours colours = preview.m_colours;
+    preview.m_look = {0x010203, 0x040506, 0x070809, 0x0A0B0C, 0x0D0E0F, 1, 6};
+    const PreviewLook colours = preview.m_look;
     const EditorLook before = editor.Look();
     {
         ModalDriver<CSettingSheet> cancel([&](CSettingSheet& sheet) {
@@ -211,7 +233,7 @@ TEST_F(CommandsTest, SettingsChangeTheEditorAtOnceAndCancelChangesNothing) {
             sheet.EndModal(wxID_CANCEL);
             return true;
         });
-        Command(id::Ui(id::kSettings));
+        Send(WxIdOf(Command::Settings));
         EXPECT_TRUE(cancel.Done());
     }
     EXPECT_EQ(editor.Look(), before);
@@ -224,13 +246,11 @@ TEST_F(CommandsTest, SettingsChangeTheEditorAtOnceAndCancelChangesNothing) {
             dynamic_cast<wxTextCtrl*>(sheet.FindWindow(1062))->ChangeValue("3");
             return sheet.Accept();
         });
-        Command(id::Ui(id::kSettings));
+        Send(WxIdOf(Command::Settings));
         EXPECT_TRUE(ok.Done());
     }
     EXPECT_EQ(editor.Look().penSize, 7);
-    EXPECT_EQ(preview.m_colours, colours);  // went back as they came
-    EXPECT_EQ(preview.m_nFrontLightPos, 1);
-    EXPECT_EQ(preview.m_nBackLightPos, 6);
+    EXPECT_EQ(preview.m_look, colours);  // went back as they came
     EXPECT_EQ(App().Document()->m_nEditorSteps, 3);
     EXPECT_FALSE(App().Document()->IsModified());
     WaitSettled();
@@ -242,11 +262,11 @@ TEST_F(CommandsTest, SettingsChangeTheEditorAtOnceAndCancelChangesNothing) {
 
 TEST_F(CommandsTest, ThePhotoCommandsFollowThePhoto) {
     Start();
-    const int photoCommands[] = {id::Ui(id::kToolDragPhoto), id::Ui(id::kPhotoProperties),
-                                 id::Ui(id::kPhotoRemove), id::Ui(id::kPhotoHide)};
+    const int photoCommands[] = {WxIdOf(Command::ToolDragPhoto), WxIdOf(Command::PhotoProperties),
+                                 WxIdOf(Command::PhotoRemove), WxIdOf(Command::PhotoHide)};
     UpdateUi();
     for (const int command : photoCommands) EXPECT_FALSE(MenuEnabled(command)) << command;
-    EXPECT_TRUE(MenuEnabled(id::Ui(id::kPhotoAdd)));
+    EXPECT_TRUE(MenuEnabled(WxIdOf(Command::PhotoAdd)));
 
     // Add: the file, then the drag tool and the properties dialog follow.
     const wxString file = wxString::FromUTF8(Fixture("photo_800x600.png").string());
@@ -262,7 +282,7 @@ TEST_F(CommandsTest, ThePhotoCommandsFollowThePhoto) {
         EXPECT_EQ(dynamic_cast<wxTextCtrl*>(dialog.FindWindow(1082))->GetValue(), "100");
         return dialog.Accept();
     });
-    Command(id::Ui(id::kPhotoAdd));
+    Send(WxIdOf(Command::PhotoAdd));
     EXPECT_TRUE(choose.Done());
     EXPECT_EQ(App().prompter.Texts(), std::vector<std::string>{});
     EXPECT_TRUE(WaitFor([&properties] { return properties.Done(); }));
@@ -272,16 +292,16 @@ TEST_F(CommandsTest, ThePhotoCommandsFollowThePhoto) {
     EXPECT_EQ(frame->EditorView()->Tools().GetTool(), id::kToolIdDragPhoto);
     UpdateUi();
     for (const int command : photoCommands) EXPECT_TRUE(MenuEnabled(command)) << command;
-    EXPECT_TRUE(MenuChecked(id::Ui(id::kToolDragPhoto)));
-    EXPECT_FALSE(MenuChecked(id::Ui(id::kPhotoHide)));
+    EXPECT_TRUE(MenuChecked(WxIdOf(Command::ToolDragPhoto)));
+    EXPECT_FALSE(MenuChecked(WxIdOf(Command::PhotoHide)));
 
-    Command(id::Ui(id::kPhotoHide));
+    Send(WxIdOf(Command::PhotoHide));
     UpdateUi();
     EXPECT_TRUE(doc.m_bPhotoHidden);
-    EXPECT_TRUE(MenuChecked(id::Ui(id::kPhotoHide)));
+    EXPECT_TRUE(MenuChecked(WxIdOf(Command::PhotoHide)));
 
     // Remove: the photo goes and the editor is back to the pencil.
-    Command(id::Ui(id::kPhotoRemove));
+    Send(WxIdOf(Command::PhotoRemove));
     EXPECT_FALSE(doc.IsPhotoLoaded());
     EXPECT_TRUE(
         WaitFor([this] { return frame->EditorView()->Tools().GetTool() == id::kToolIdPencil; }));

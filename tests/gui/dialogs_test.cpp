@@ -9,6 +9,7 @@
 #include "app/small_dialogs.h"
 #include "app/wx_prompter.h"
 #include "resources/ids.h"
+#include "resources/wx_commands.h"
 #include "tests/gui/gui_support.h"
 #include "tests/gui/modal_driver.h"
 
@@ -62,7 +63,7 @@ TEST_F(DialogsTest, PrintPreviewOfThe3DViewAndTheChoiceIsRemembered) {
         wxCommandEvent ok(wxEVT_BUTTON, wxID_OK);
         choice.ProcessWindowEvent(ok);
     });
-    wxCommandEvent preview(wxEVT_MENU, id::Ui(id::kPrintPreview));
+    wxCommandEvent preview(wxEVT_MENU, WxIdOf(Command::PrintPreview));
     frame->ProcessWindowEvent(preview);
     EXPECT_TRUE(designFirst);
     EXPECT_EQ(choice.m_nView, CDlgSelectView::k3DView);

@@ -2,6 +2,7 @@
 // restart keeps them; Point Properties moves a point exactly, as one step.
 #include <wx/checkbox.h>
 #include <wx/choice.h>
+#include <wx/menu.h>
 #include <wx/statusbr.h>
 #include <wx/textctrl.h>
 
@@ -10,6 +11,7 @@
 
 #include "app/dimensions_dialog.h"
 #include "editor/point_properties_dialog.h"
+#include "resources/wx_commands.h"
 #include "tests/gui/gui_support.h"
 #include "tests/gui/modal_driver.h"
 
@@ -37,6 +39,14 @@ TEST_F(DimensionsTest, TheDialogSetsTheUnitsAndARestartKeepsThem) {
     // 150 units across and 400 tall.
     Start(Fixture("tall_cup.lum"));
     EXPECT_TRUE(WaitFor([this] { return Pane(4) == "Ø 150.0 × 400.0 mm"; })) << Pane(4);
+    wxMenuBar& bar = *frame->GetMenuBar();
+    wxMenu* menu = nullptr;
+    const wxMenuItem* item = bar.FindItem(WxIdOf(Command::Dimensions), &menu);
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->GetItemLabel(), "Dim&ensions...");
+    EXPECT_EQ(menu, bar.GetMenu(bar.FindMenu("Tools")));
+    UpdateUi();
+    EXPECT_TRUE(MenuEnabled(WxIdOf(Command::Dimensions)));
     ModalDriver<CDlgDimensions> driver([](CDlgDimensions& dialog) {
         EXPECT_EQ(Field(dialog, CDlgDimensions::kUnitSizeField).GetValue(), "1");
         EXPECT_EQ(Field(dialog, CDlgDimensions::kMakeHeightField).GetValue(), "400");
@@ -46,7 +56,8 @@ TEST_F(DimensionsTest, TheDialogSetsTheUnitsAndARestartKeepsThem) {
         unit->SetSelection(1);
         return dialog.Accept();
     });
-    EXPECT_TRUE(RunDimensions(frame, Doc()));
+    Choose(Command::Dimensions);
+    EXPECT_TRUE(driver.Done());
     EXPECT_EQ(Doc().m_units, (UnitSystem{0.5, DisplayUnit::Centimetre}));
     EXPECT_TRUE(WaitFor([this] { return Pane(4) == "Ø 7.50 × 20.00 cm"; })) << Pane(4);
     // Nothing of the profile changed.
@@ -117,7 +128,9 @@ TEST_F(DimensionsTest, PointPropertiesMovesAPointExactlyAndUndoesInOneStep) {
             ->SetValue(false);
         return dialog.Accept();
     });
-    EXPECT_TRUE(RunPointProperties(frame, Doc()));
+    // The context menu's item, for the point it was opened over.
+    Choose(Command::MenuPointProperties);
+    EXPECT_TRUE(driver.Done());
     EXPECT_EQ(told, (std::vector<std::string>{"Enter a number between 0 and 500."}));
     const ProfilePoint* p = Doc().GetHead()->Next()->Next();
     EXPECT_EQ(p->x, 123);

@@ -17,12 +17,15 @@
 #include "editor/drag_preview.h"
 #include "editor/edit_tools.h"
 #include "editor/editor_view.h"
-#include "editor/photo_layout.h"
+#include "editor/photo_placement.h"
+#include "editor/photo_properties.h"
+#include "editor/point_properties_dialog.h"
 #include "editor/profile_size.h"
 #include "editor/wx_picture.h"
 #include "resources/art.h"
 #include "resources/cursors.h"
 #include "resources/ids.h"
+#include "resources/wx_commands.h"
 #include "tests/gui/gui_support.h"
 #include "tests/gui/modal_driver.h"
 
@@ -108,18 +111,18 @@ protected:
     CTavrinEditorDoc& Doc() { return *App().Document(); }
     EditTools& Tools() { return View().Tools(); }
 
-    void Command(int id) {
+    void Send(int id) {
         wxCommandEvent event(wxEVT_MENU, id);
         event.SetEventObject(frame);
         frame->ProcessWindowEvent(event);
         Pump();
     }
-    void Use(int toolCommand) {
-        Command(id::Ui(toolCommand));
-        ASSERT_EQ(Tools().GetTool(), toolCommand == id::kToolPencil   ? id::kToolIdPencil
-                                     : toolCommand == id::kToolMove   ? id::kToolIdMove
-                                     : toolCommand == id::kToolInsert ? id::kToolIdInsert
-                                                                      : id::kToolIdDragPhoto);
+    void Use(Command toolCommand) {
+        Send(WxIdOf(toolCommand));
+        ASSERT_EQ(Tools().GetTool(), toolCommand == Command::ToolPencil   ? id::kToolIdPencil
+                                     : toolCommand == Command::ToolMove   ? id::kToolIdMove
+                                     : toolCommand == Command::ToolInsert ? id::kToolIdInsert
+                                                                          : id::kToolIdDragPhoto);
     }
 
     // The editor position the top-left corner of the window shows.
@@ -183,7 +186,7 @@ protected:
     std::filesystem::path SaveAs(std::string_view name) {
         const std::filesystem::path file = App().settingsFile.parent_path() / name;
         App().savePrompts.savePath = file;
-        Command(wxID_SAVE);
+        Send(wxID_SAVE);
         EXPECT_FALSE(Doc().IsModified());
         return file;
     }
@@ -280,7 +283,7 @@ TEST_F(EditingTest, PencilClicksMakePointsWhereTheMouseWasCountingTheScrollOffse
     EXPECT_EQ(saved.points, (std::vector<Point>{{140, 150}, {220, 190}, {300, 260}, {190, 330}}));
 
     // A closed profile takes no new point; the message pane says why.
-    Command(id::Ui(id::kOpenCloseProfile));
+    Send(WxIdOf(Command::OpenCloseProfile));
     ASSERT_TRUE(Doc().IsClosed());
     Hover(Inside(300, 40));
     sim.MouseClick();
@@ -301,7 +304,7 @@ TEST_F(EditingTest, MoveToolDragsPointsAndGroupsAndUndoTakesEachStepBack) {
     const std::vector<IntPoint> p =
         MakeProfile({{60, 60}, {140, 120}, {220, 80}, {300, 150}, {380, 100}});
     std::vector<std::vector<IntPoint>> states{PositionsOf(Doc())};
-    Use(id::kToolMove);
+    Use(Command::ToolMove);
 
     // One point, dragged alone.
     Drag(p[1], {Plus(p[1], 10, 5), Plus(p[1], 25, 30)});
@@ -346,12 +349,12 @@ TEST_F(EditingTest, MoveToolDragsPointsAndGroupsAndUndoTakesEachStepBack) {
 
     // Four steps back, as deep as the history goes.
     for (std::size_t i = states.size() - 1; i >= 1; --i) {
-        Command(wxID_UNDO);
+        Send(wxID_UNDO);
         EXPECT_EQ(PositionsOf(Doc()), states[i]) << "undo back to step " << i;
     }
     UpdateUi();
     EXPECT_FALSE(MenuEnabled(wxID_UNDO));
-    Command(wxID_UNDO);
+    Send(wxID_UNDO);
     EXPECT_EQ(PositionsOf(Doc()), states[1]);
 }
 
@@ -389,7 +392,7 @@ TEST_F(EditingTest, InsertPutsAPointBetweenTheEndsOfTheSegmentHit) {
         });
     ASSERT_GE(samples.size(), 5u);
     const IntPoint middle = samples[samples.size() / 2];
-    Use(id::kToolInsert);
+    Use(Command::ToolInsert);
     // Away from the curve nothing happens.
     Hover(Inside(300, 20));
     sim.MouseClick();
@@ -405,9 +408,9 @@ TEST_F(EditingTest, AClickOnAPointRecordsOneStepAndSnapsItToTheGrid) {
     const IntPoint off{(corner.x / 10 + 15) * 10 + 2, (corner.y / 10 + 15) * 10 - 2};
     Doc().AppendPoint(off.x, off.y);
     WaitSettled();
-    Command(id::Ui(id::kToggleGrid));
+    Send(WxIdOf(Command::ToggleGrid));
     ASSERT_TRUE(View().IsGridOn());
-    Use(id::kToolMove);
+    Use(Command::ToolMove);
     const std::size_t states = Doc().UndoStateCount();
     Drag(off, {});
     EXPECT_EQ(Doc().UndoStateCount(), states + 1);
@@ -431,7 +434,7 @@ TEST_F(EditingTest, TheSinglePointDragShowsThePiecesFollowingThePoint) {
         Start();
         const std::vector<IntPoint> p = MakeProfile(
             {{40, 260}, {120, 160}, {200, 300}, {280, 200}, {360, 320}, {440, 210}, {520, 300}});
-        Use(id::kToolMove);
+        Use(Command::ToolMove);
         const IntPoint from = p[c.dragged];
         const IntPoint middle = Plus(from, c.middle.dx, c.middle.dy);
         const IntPoint end = Plus(from, c.end.dx, c.end.dy);
@@ -510,7 +513,7 @@ TEST_F(EditingTest, TheSinglePointDragShowsThePiecesFollowingThePoint) {
 TEST_F(EditingTest, TheRubberBandTheGroupGhostsAndTheGridCursorInvertWhatIsUnder) {
     Start();
     const std::vector<IntPoint> p = MakeProfile({{100, 100}, {200, 140}, {300, 100}, {400, 160}});
-    Use(id::kToolMove);
+    Use(Command::ToolMove);
     const auto shotWhenShown = [this] {
         EXPECT_TRUE(WaitFor([this] { return View().IsPictureCurrent(); }));
         return Screenshot();
@@ -552,7 +555,7 @@ TEST_F(EditingTest, TheRubberBandTheGroupGhostsAndTheGridCursorInvertWhatIsUnder
     EXPECT_EQ(PositionsOf(Doc())[1], Plus(p[1], 0, 40));
 
     // The grid cursor: a black disc at the snapped position.
-    Command(id::Ui(id::kToggleGrid));
+    Send(WxIdOf(Command::ToggleGrid));
     const IntPoint at = SnapToGrid(Inside(455, 305), 10);
     Hover(Plus(at, 1, -2));
     shot = shotWhenShown();
@@ -565,12 +568,13 @@ TEST_F(EditingTest, EachToolHasItsCursorAndTheHandClosesWhileThePhotoIsDragged) 
     Doc().m_picture = std::make_unique<StandInPhoto>();
     Doc().m_rcPhoto = {0, 400, 800, 1000};
     const struct {
-        int command, cursor;
+        Command command;
+        int cursor;
     } tools[] = {
-        {id::kToolPencil, id::kCursorPencil},
-        {id::kToolMove, id::kCursorMove},
-        {id::kToolInsert, id::kCursorInsert},
-        {id::kToolDragPhoto, id::kCursorHandOpen},
+        {Command::ToolPencil, id::kCursorPencil},
+        {Command::ToolMove, id::kCursorMove},
+        {Command::ToolInsert, id::kCursorInsert},
+        {Command::ToolDragPhoto, id::kCursorHandOpen},
     };
     for (const auto& t : tools) {
         Use(t.command);
@@ -650,7 +654,8 @@ TEST_F(EditingTest, TheContextMenuPutsThePointItemsOnTopAndItsCommandsReachTheDo
                                            "&New\tCtrl+N",
                                            "&Open...\tCtrl+O",
                                            "&Save\tCtrl+S"};
-    std::vector<std::string> expected{"Anchor Point [x]", "Delete node", "-"};
+    std::vector<std::string> expected{"Anchor Point [x]", "Delete node", "-",
+                                      "Po&int Properties...", "-"};
     expected.insert(expected.end(), general.begin(), general.end());
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0], expected);
@@ -660,6 +665,22 @@ TEST_F(EditingTest, TheContextMenuPutsThePointItemsOnTopAndItsCommandsReachTheDo
     rightClick(Inside(300, 200), {WXK_ESCAPE});
     EXPECT_EQ(shown.back(), general);
 
+    // "Point Properties" opens on the point under the mouse.
+    std::string distance;
+    {
+        ModalDriver<CDlgPointProperties> properties([&](CDlgPointProperties& dialog) {
+            distance =
+                static_cast<wxTextCtrl*>(dialog.FindWindow(CDlgPointProperties::kDistanceField))
+                    ->GetValue()
+                    .utf8_string();
+            dialog.EndModal(wxID_CANCEL);
+            return true;
+        });
+        rightClick(p[0], {WXK_DOWN, WXK_DOWN, WXK_DOWN, WXK_RETURN});
+        EXPECT_TRUE(WaitFor([&] { return properties.Done(); }));
+    }
+    EXPECT_EQ(distance, LengthFieldText(Doc().m_units.ToDisplay(p[0].x)));
+
     // "Delete node" removes the point under the mouse.
     rightClick(p[2], {WXK_DOWN, WXK_DOWN, WXK_RETURN});
     EXPECT_TRUE(WaitFor([this] { return Doc().GetPointCount() == 2; }));
@@ -667,12 +688,12 @@ TEST_F(EditingTest, TheContextMenuPutsThePointItemsOnTopAndItsCommandsReachTheDo
 
     // With the drag tool and a photo: the photo menu, the point items above it.
     Doc().m_picture = std::make_unique<StandInPhoto>();
-    Use(id::kToolDragPhoto);
+    Use(Command::ToolDragPhoto);
     rightClick(p[0], {WXK_ESCAPE});
-    EXPECT_EQ(shown.back(),
-              (std::vector<std::string>{"Anchor Point [ ]", "Delete node", "-",
-                                        "Photo &Properties...", "Repl&ace Photo...",
-                                        "&Remove Background Photo", "&Hide Photo [ ]"}));
+    EXPECT_EQ(shown.back(), (std::vector<std::string>{
+                                "Anchor Point [ ]", "Delete node", "-", "Po&int Properties...", "-",
+                                "Photo &Properties...", "Repl&ace Photo...",
+                                "&Remove Background Photo", "&Hide Photo [ ]"}));
 
     // "&Hide Photo" hides it; opened again, the menu shows the item checked,
     // and choosing it once more brings the photo back.
@@ -700,7 +721,7 @@ TEST_F(EditingTest, TheSizePaneFollowsADrag) {
     EXPECT_EQ(before.rfind("Ø ", 0), 0u);
     EXPECT_EQ(before.substr(before.size() - 3), " mm");
 
-    Use(id::kToolMove);
+    Use(Command::ToolMove);
     const IntPoint to = Plus(p[2], 90, 40);
     Hover(p[2]);
     sim.MouseDown();
@@ -718,7 +739,7 @@ TEST_F(EditingTest, TheSizePaneFollowsADrag) {
     EXPECT_EQ(PositionsOf(Doc())[2], to);
     EXPECT_TRUE(WaitFor([&] { return Pane(4) == during; })) << Pane(4);
     // An edit through the menu: the pane follows too.
-    Command(wxID_UNDO);
+    Send(wxID_UNDO);
     EXPECT_TRUE(WaitFor([&] { return Pane(4) == before; })) << Pane(4);
 }
 
@@ -749,14 +770,18 @@ protected:
 TEST_F(CalibrationTest, TwoMarksAndTheirDistanceScaleThePhotoAboutTheFirst) {
     Start();
     Doc().m_units = {0.25, DisplayUnit::Millimetre};
+    UpdateUi();
+    EXPECT_FALSE(MenuEnabled(WxIdOf(Command::CalibratePhoto)));
     LoadRulerPicture();  // in view: the window shows the bottom of the area
+    UpdateUi();
+    EXPECT_TRUE(MenuEnabled(WxIdOf(Command::CalibratePhoto)));
     const IntPoint first = OnPhoto(100, 150), second = OnPhoto(350, 150);
     // The marks are where the photo shows them.
     const wxImage shot = Screenshot();
     EXPECT_EQ(PixelAt(shot, ScreenOf(first)), *wxBLACK);
     EXPECT_EQ(PixelAt(shot, ScreenOf(Plus(first, 0, 20))), *wxWHITE);
 
-    View().StartCalibration();
+    Send(WxIdOf(Command::CalibratePhoto));
     EXPECT_TRUE(View().Calibration().IsActive());
     EXPECT_EQ(Pane(0), "Click the first end of a known distance on the photo (Esc cancels).");
     ClickAt(first);
@@ -790,7 +815,7 @@ TEST_F(CalibrationTest, EscAbandonsIt) {
     Start();
     LoadRulerPicture();
     FocusEditor();
-    View().StartCalibration();
+    Send(WxIdOf(Command::CalibratePhoto));
     ClickAt(OnPhoto(100, 150));
     EXPECT_EQ(View().Calibration().GetStage(), PhotoCalibration::Stage::SecondEnd);
     Key(WXK_ESCAPE);

@@ -10,6 +10,7 @@
 #include "app/config_store.h"
 #include "editor/editor_view.h"
 #include "editor/wx_picture.h"
+#include "resources/wx_commands.h"
 
 namespace orvanel::gui {
 
@@ -150,6 +151,13 @@ void GuiTest::TearDown() {
     App().prompter.Clear();
     App().savePrompts = ScriptedSavePrompts{};
     std::filesystem::remove(App().settingsFile);
+}
+
+void GuiTest::Choose(Command command) {
+    wxCommandEvent event(wxEVT_MENU, WxIdOf(command));
+    event.SetEventObject(frame);
+    frame->ProcessWindowEvent(event);
+    Pump();
 }
 
 void GuiTest::UpdateUi() {

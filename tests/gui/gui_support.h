@@ -15,6 +15,7 @@
 #include "app/app.h"
 #include "app/main_frame.h"
 #include "document/prompter.h"
+#include "tests/support/test_doubles.h"
 
 namespace orvanel::gui {
 
@@ -53,8 +54,9 @@ protected:
 GuiTestApp& App();
 
 // Handles events until the condition holds or the time is up; returns the
-// condition's last answer.
-bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 5000);
+// condition's last answer. The bound is generous: a loaded machine and the
+// sanitizer build are slow, and a wait that is met returns at once.
+bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 20000);
 // Handles the events that are waiting now.
 void Pump();
 
@@ -82,6 +84,8 @@ protected:
     void UpdateUi();
     bool MenuEnabled(int id);
     bool MenuChecked(int id);
+    // Sends a command as its menu item does, and handles what follows.
+    void Choose(Command command);
     CMainFrame* frame = nullptr;
 };
 

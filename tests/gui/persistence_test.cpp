@@ -53,8 +53,8 @@ TEST_F(PersistenceTest, RestartKeepsPlaceColoursAndSettings) {
     ASSERT_TRUE(WaitFor([this] { return frame->GetRect() == wxRect(50, 60, 700, 500); }));
     const EditorLook look{0x102030, 0x405060, 0x708090, 5, 25};
     frame->EditorView()->SetLook(look);
-    const PreviewColours colours{0x010203, 0x040506, 0x070809, 0x0A0B0C, 0x0D0E0F};
-    frame->PreviewView()->m_colours = colours;
+    const PreviewLook colours{0x010203, 0x040506, 0x070809, 0x0A0B0C, 0x0D0E0F};
+    frame->PreviewView()->m_look = colours;
     App().Document()->m_nSections = 100;
     App().Document()->m_nPreviewSteps = 7;
     Stop();
@@ -66,7 +66,7 @@ TEST_F(PersistenceTest, RestartKeepsPlaceColoursAndSettings) {
     Start();
     EXPECT_EQ(frame->GetRect(), wxRect(50, 60, 700, 500));
     EXPECT_EQ(frame->EditorView()->Look(), look);
-    EXPECT_EQ(frame->PreviewView()->m_colours, colours);
+    EXPECT_EQ(frame->PreviewView()->m_look, colours);
     EXPECT_EQ(App().Document()->m_nSections, 100);
     EXPECT_EQ(App().Document()->m_nPreviewSteps, 7);
 }

@@ -15,21 +15,15 @@
 
 #include "document/settings_store.h"
 #include "editor/editor_view.h"
+#include "editor/photo_commands.h"
 #include "editor/photo_dialog.h"
 #include "editor/wx_picture.h"
 #include "tests/gui/gui_support.h"
 #include "tests/gui/modal_driver.h"
+#include "tests/support/test_doubles.h"
 
 namespace orvanel::gui {
 namespace {
-
-class RecordingHost final : public CommandHost {
-public:
-    void PostCommand(Command c) override { posted.push_back(c); }
-    void InvalidateEditor() override { ++invalidated; }
-    std::vector<Command> posted;
-    int invalidated = 0;
-};
 
 bool Near(const wxColour& c, const wxColour& want, int tolerance = 40) {
     return c.IsOk() && std::abs(c.Red() - want.Red()) <= tolerance &&
@@ -67,7 +61,7 @@ protected:
     MemorySettingsStore store;
     RecordingPrompter prompter;
     CTavrinEditorDoc doc{store, prompter};
-    RecordingHost host;
+    RecordingCommandHost host;
     std::unique_ptr<WxPictureDecoder> decoder;
 };
 
@@ -364,7 +358,7 @@ TEST_F(PhotoInEditorTest, TheEditorShowsTheLoadedPhoto) {
     CTavrinEditorDoc& doc = *App().Document();
     CTavrinEditorView& view = *frame->EditorView();
     WxPictureDecoder decoder;
-    RecordingHost host;
+    RecordingCommandHost host;
     ASSERT_TRUE(AddPhoto(doc, Fixture("photo_800x600.png"), decoder, host));
     view.InvalidateDrawing();
     view.Refresh();

@@ -14,9 +14,11 @@
 #include "editor/editor_view.h"
 #include "preview/gl_view.h"
 #include "resources/ids.h"
+#include "resources/wx_commands.h"
 #include "tests/gui/gtk_dialogs.h"
 #include "tests/gui/gui_support.h"
 #include "tests/gui/modal_driver.h"
+#include "tests/support/test_doubles.h"
 
 namespace orvanel::gui {
 namespace {
@@ -129,7 +131,7 @@ protected:
     // File > Print Preview, its Print button, the dialog answered by the
     // step, and the preview closed.
     void PrintFromPreview(std::function<bool(GtkDialog*)> step) {
-        RunPrintCommand(id::Ui(id::kPrintPreview));
+        RunPrintCommand(WxIdOf(Command::PrintPreview));
         wxPreviewFrame* preview = nullptr;
         for (wxWindow* w : wxTopLevelWindows) {
             if (auto* p = dynamic_cast<wxPreviewFrame*>(w)) preview = p;
@@ -155,7 +157,7 @@ TEST_F(PrintDialogsTest, PrintPrintSetupAndThePreviewsPrintOpenTheirDialogs) {
     }
     for (const bool threeD : {false, true}) {
         GtkDialogDriver cancel(GTK_TYPE_PRINT_UNIX_DIALOG, CancelGtkDialog);
-        RunPrintCommand(id::Ui(id::kPrint), threeD);
+        RunPrintCommand(WxIdOf(Command::Print), threeD);
         EXPECT_TRUE(cancel.Done()) << threeD;
     }
     PrintFromPreview(CancelGtkDialog);
@@ -232,7 +234,7 @@ TEST_F(PrintDialogsTest, ThePaperChosenInPrintSetupIsKeptAndAPagePrintsToAPdf) {
         gtk_dialog_response(dialog, GTK_RESPONSE_OK);
         return true;
     });
-    RunPrintCommand(id::Ui(id::kPrint));
+    RunPrintCommand(WxIdOf(Command::Print));
     ASSERT_TRUE(print.Done());
     EXPECT_EQ(paperShown, GTK_PAPER_NAME_A5);
     EXPECT_EQ(App().prompter.Texts(), std::vector<std::string>{});

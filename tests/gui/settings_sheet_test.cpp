@@ -14,6 +14,7 @@
 #include "editor/editor_draw.h"
 #include "tests/gui/gui_support.h"
 #include "tests/gui/modal_driver.h"
+#include "tests/support/test_doubles.h"
 
 namespace orvanel::gui {
 namespace {
@@ -234,13 +235,13 @@ TEST_F(SettingSheetTest, TheLightGridsShowTheCellsAndKeepNone) {
     SettingSheetValues values = FreshValues();
     Open(values);
     // Front light top right, back light bottom left.
-    for (int id : kFrontLightButtons) EXPECT_EQ(Radio(id)->GetValue(), id == 1075) << id;
-    for (int id : kBackLightButtons) EXPECT_EQ(Radio(id)->GetValue(), id == 1056) << id;
+    for (int id : id::kFrontLightButtons) EXPECT_EQ(Radio(id)->GetValue(), id == 1075) << id;
+    for (int id : id::kBackLightButtons) EXPECT_EQ(Radio(id)->GetValue(), id == 1056) << id;
 
     values.preview.m_nFrontLightPos = -1;
     values.preview.m_nBackLightPos = -1;
     Open(values);
-    for (int id : kFrontLightButtons) EXPECT_FALSE(Radio(id)->GetValue()) << id;
+    for (int id : id::kFrontLightButtons) EXPECT_FALSE(Radio(id)->GetValue()) << id;
     ShowPage(kEnvironment);
     ASSERT_TRUE(sheet->Accept());
     EXPECT_EQ(sheet->Values().preview.m_nFrontLightPos, -1);
@@ -341,7 +342,13 @@ public:
     void TogglePreviewSmoothing() override { smooth = !smooth; }
     void ResetPreviewGLState() override { ++resets; }
     EditorLook editor;
-    PreviewLook preview{Rgb(231, 169, 24), 0, Rgb(128, 128, 128), 0xFF0000, 0xFFFFFF, 5, 2};
+    PreviewLook preview{.background = 0,
+                        .gridPlane = Rgb(128, 128, 128),
+                        .object = Rgb(231, 169, 24),
+                        .frontLight = 0xFFFFFF,
+                        .backLight = 0xFF0000,
+                        .frontLightPos = 2,
+                        .backLightPos = 5};
     bool smooth = true;
     int resets = 0;
 };

@@ -1,10 +1,11 @@
 // The 1:1 template through wx: a page drawn by the DC canvas at true size,
-// and the printout's pages in the print preview.
+// and File > Print Template's pages in the print preview.
 #include <wx/dcmemory.h>
 #include <wx/print.h>
 
 #include "editor/dc_canvas.h"
 #include "export/template_printout.h"
+#include "resources/wx_commands.h"
 #include "tests/gui/gui_support.h"
 
 namespace orvanel::gui {
@@ -50,55 +51,72 @@ TEST_F(TemplateTest, TheDcCanvasDrawsThePageAtTrueSize) {
     EXPECT_LT(axis, 950);
 }
 
-// The print preview as Print Template opens it, on the paper of the print data.
-struct Preview {
-    Preview(wxWindow* parent, const CTavrinEditorDoc& doc, wxPrintData& data)
-        : preview(new wxPrintPreview(new TemplatePrintout(doc), new TemplatePrintout(doc), &data)),
-          frame(new wxPreviewFrame(preview, parent, "Print Template")) {
-        frame->Initialize();
-        frame->Show();
+// File > Print Template, on the paper the print settings name: the preview
+// of the pages, or a message and no preview.
+class PrintTemplateTest : public GuiTest {
+protected:
+    static wxPreviewFrame* PreviewShown() {
+        for (wxWindow* w : wxTopLevelWindows) {
+            if (auto* p = dynamic_cast<wxPreviewFrame*>(w); p && !p->IsBeingDeleted()) return p;
+        }
+        return nullptr;
     }
-    ~Preview() { frame->Destroy(); }
-    const std::optional<TemplatePages>& Pages() const {
-        return static_cast<TemplatePrintout*>(preview->GetPrintout())->Pages();
+    // The pages of the preview Print Template opened, which it closes.
+    std::optional<TemplatePages> PreviewedPages(wxPaperSize paper, wxPrintOrientation turn) {
+        App().PrintData()->SetPaperId(paper);
+        App().PrintData()->SetOrientation(turn);
+        Choose(Command::PrintTemplate);
+        wxPreviewFrame* shown = PreviewShown();
+        if (shown == nullptr) {
+            ADD_FAILURE() << "no preview";
+            return std::nullopt;
+        }
+        EXPECT_EQ(shown->GetTitle(), "Print Template");
+        wxPrintPreviewBase* preview = shown->GetControlBar()->GetPrintPreview();
+        EXPECT_TRUE(WaitFor([&] { return preview->GetMaxPage() > 0; }));
+        auto* printout = dynamic_cast<TemplatePrintout*>(preview->GetPrintout());
+        EXPECT_NE(printout, nullptr);
+        std::optional<TemplatePages> pages = printout ? printout->Pages() : std::nullopt;
+        EXPECT_EQ(preview->GetMaxPage(), pages ? pages->PageCount() : -1);
+        shown->Close();
+        EXPECT_TRUE(WaitFor([] { return PreviewShown() == nullptr; }));
+        return pages;
     }
-    wxPrintPreview* preview;  // the frame owns it
-    wxPreviewFrame* frame;
 };
 
-TEST_F(TemplateTest, ThePreviewShowsThePagesOfThePaper) {
+TEST_F(PrintTemplateTest, ThePreviewShowsThePagesOfThePaper) {
     Start(Fixture("tall_cup.lum"));
-    wxPrintData a4;
-    a4.SetPaperId(wxPAPER_A4);
-    {
-        Preview shown(frame, *App().Document(), a4);
-        ASSERT_TRUE(WaitFor([&] { return shown.preview->GetMaxPage() == 2; }))
-            << shown.preview->GetMaxPage();
-        ASSERT_TRUE(shown.Pages());
-        EXPECT_NEAR(shown.Pages()->Paper().width, 210, 0.5);
-        EXPECT_NEAR(shown.Pages()->Paper().height, 297, 0.5);
-    }
-    wxPrintData letter;
-    letter.SetPaperId(wxPAPER_LETTER);
-    letter.SetOrientation(wxLANDSCAPE);
-    {
-        // 430 mm down on tiles of 215.9 - 36 mm: three rows.
-        Preview shown(frame, *App().Document(), letter);
-        ASSERT_TRUE(WaitFor([&] { return shown.preview->GetMaxPage() == 3; }))
-            << shown.preview->GetMaxPage();
-        EXPECT_NEAR(shown.Pages()->Paper().width, 279.4, 0.5);
-    }
+    UpdateUi();
+    EXPECT_TRUE(MenuEnabled(WxIdOf(Command::PrintTemplate)));
+    const auto a4 = PreviewedPages(wxPAPER_A4, wxPORTRAIT);
+    ASSERT_TRUE(a4);
+    EXPECT_EQ(a4->PageCount(), 2);
+    EXPECT_NEAR(a4->Paper().width, 210, 0.5);
+    EXPECT_NEAR(a4->Paper().height, 297, 0.5);
+    // 430 mm down on tiles of 215.9 - 36 mm: three rows.
+    const auto letter = PreviewedPages(wxPAPER_LETTER, wxLANDSCAPE);
+    ASSERT_TRUE(letter);
+    EXPECT_EQ(letter->PageCount(), 3);
+    EXPECT_NEAR(letter->Paper().width, 279.4, 0.5);
+    EXPECT_TRUE(App().prompter.Texts().empty());
 }
 
-TEST_F(TemplateTest, PrintTemplateRefusesNoCurveAndAWallOfPaper) {
-    Start(Fixture("two_points.lum"));
-    wxPrintData data;
-    EXPECT_EQ(TemplateRefusal(*App().Document(), data), "No spline to export!");
+TEST_F(PrintTemplateTest, NoCurveOrAWallOfPaperIsToldAndNothingIsShown) {
+    Start();
+    UpdateUi();
+    EXPECT_FALSE(MenuEnabled(WxIdOf(Command::PrintTemplate)));
+    ASSERT_TRUE(frame->OpenDocument(Fixture("two_points.lum")));
+    Choose(Command::PrintTemplate);
+    EXPECT_EQ(PreviewShown(), nullptr);
     ASSERT_TRUE(frame->OpenDocument(Fixture("tall_cup.lum")));
-    EXPECT_EQ(TemplateRefusal(*App().Document(), data), std::nullopt);
     App().Document()->m_units.unitSize = 100;
-    EXPECT_EQ(TemplateRefusal(*App().Document(), data),
-              "The template would take more than 500 pages: check the size of one editor unit.");
+    Choose(Command::PrintTemplate);
+    EXPECT_EQ(PreviewShown(), nullptr);
+    EXPECT_EQ(App().prompter.Texts(),
+              (std::vector<std::string>{
+                  "No spline to export!",
+                  "The template would take more than 500 pages: check the size of one editor "
+                  "unit."}));
 }
 
 }  // namespace

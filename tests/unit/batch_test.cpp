@@ -11,6 +11,7 @@
 #include "export/svg_writer.h"
 #include "export/vrml_writer.h"
 #include "resources/strings.h"
+#include "tests/support/test_doubles.h"
 #include "tests/unit/test_support.h"
 
 namespace orvanel::test {

@@ -1,5 +1,6 @@
 // The preview's camera, lights, materials, stored colours and print sizes.
 #include "preview/camera.h"
+#include "tests/support/test_doubles.h"
 
 #include <gtest/gtest.h>
 
@@ -53,6 +54,36 @@ TEST(CameraTest, DownKeyStepsAwayUntilTwelve) {
     EXPECT_FLOAT_EQ(camera.eyeDistance, 12.0f);
 }
 
+TEST(CameraTest, WhichDragAMouseMoveMakes) {
+    const struct {
+        PreviewMouse mouse;
+        DragButtons drag;
+    } cases[] = {
+        {{.left = true}, DragButtons::LeftOnly},
+        {{.right = true}, DragButtons::RightOnly},
+        {{.left = true, .right = true}, DragButtons::Other},
+        {{}, DragButtons::Other},
+        {{.left = true, .middle = true}, DragButtons::Other},
+        {{.left = true, .shift = true}, DragButtons::Other},
+        {{.right = true, .control = true}, DragButtons::Other},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(DragButtonsOf(c.mouse), c.drag)
+            << c.mouse.left << c.mouse.right << c.mouse.middle << c.mouse.shift << c.mouse.control;
+    }
+}
+
+TEST(CameraTest, TheKeysOfThePreview) {
+    PreviewCamera camera;
+    EXPECT_EQ(camera.PressKey(PreviewKey::Up), PreviewKeyEffect::ShowRotation);
+    EXPECT_EQ(camera.PressKey(PreviewKey::Other), PreviewKeyEffect::NotHandled);
+    EXPECT_FLOAT_EQ(camera.eyeDistance, 4.0f);
+    int moved = 0;
+    while (camera.PressKey(PreviewKey::Down) == PreviewKeyEffect::MovedAway) ++moved;
+    EXPECT_EQ(moved, 8);
+    EXPECT_EQ(camera.PressKey(PreviewKey::Down), PreviewKeyEffect::Nothing);
+}
+
 TEST(CameraTest, UpKeyText) {
     PreviewCamera camera;
     EXPECT_EQ(camera.RotationText(), "x=-94.22, y=0.00, z=0.00");
@@ -102,12 +133,12 @@ TEST(CameraTest, GridPlaneHasThirteenStopsFromMinusToPlusOnePointTwo) {
 
 TEST(CameraTest, StoredColoursRoundTripAndFallBack) {
     MemorySettingsStore store;
-    EXPECT_EQ(ReadPreviewColours(store), PreviewColours{});
-    const PreviewColours custom{1, 2, 3, 4, 0xFFFFFF};
+    EXPECT_EQ(ReadPreviewLook(store), PreviewLook{});
+    const PreviewLook custom{1, 2, 3, 4, 0xFFFFFF};
     WritePreviewColours(store, custom);
-    EXPECT_EQ(ReadPreviewColours(store), custom);
+    EXPECT_EQ(ReadPreviewLook(store), custom);
     store.WriteString("Settings", "PreviewOBJECTcolor", "16777216");
-    EXPECT_EQ(ReadPreviewColours(store).object, 0x18A9E7u);
+    EXPECT_EQ(ReadPreviewLook(store).object, 0x18A9E7u);
 }
 
 TEST(CameraTest, PrintImageSizes) {

@@ -7,31 +7,13 @@
 #include <functional>
 
 #include "editor/edit_tools.h"
+#include "preview/camera.h"
 #include "resources/ids.h"
+#include "tests/support/test_doubles.h"
 #include "tests/unit/test_support.h"
 
 namespace orvanel::test {
 namespace {
-
-class QuietOwner final : public EditToolsOwner {
-public:
-    EditorLook Look() const override { return {}; }
-    bool IsGridOn() const override { return false; }
-    void CaptureMouse() override {}
-    void ReleaseMouse() override {}
-    void InvalidateLive(const IntRect&) override {}
-    void Invalidate(const IntRect&) override {}
-    void InvalidateAll() override {}
-    void SetStatusText(StatusPane, std::string_view, bool) override {}
-    void Scroll(ScrollBar, ScrollCode) override {}
-};
-
-class RecordingHost final : public CommandHost {
-public:
-    void PostCommand(Command c) override { posted.push_back(c); }
-    void InvalidateEditor() override {}
-    std::vector<Command> posted;
-};
 
 class LoadedPhoto final : public PhotoImage {
 public:
@@ -46,9 +28,9 @@ protected:
     CommandState Rule(Command c) { return CommandRule(c, CommandContextOf(*f, tools)); }
 
     DocFixture f;
-    QuietOwner owner;
+    NullToolsOwner owner;
     EditTools tools{*f, owner};
-    RecordingHost host;
+    RecordingCommandHost host;
 };
 
 // --- rules
@@ -98,6 +80,10 @@ TEST(CommandRuleTest, EnableAndCheckRules) {
         {Command::PhotoRemove, photo, on},
         {Command::PhotoHide, none, {false, true, false}},
         {Command::PhotoHide, photo, {true, true, true}},
+        {Command::CalibratePhoto, none, off},
+        {Command::CalibratePhoto, photo, on},
+        {Command::PrintTemplate, none, off},
+        {Command::PrintTemplate, one, on},
         {Command::PhotoAdd, none, on},
         {Command::ToggleGrid, none, {true, true, false}},
         {Command::ToggleGrid, views, {true, true, true}},
@@ -201,20 +187,13 @@ TEST_F(CommandsTest, TheContextMenuPointCommandsActOnTheMenuPoint) {
 }
 
 TEST_F(CommandsTest, DialogAndViewCommandsAreLeftToTheApplication) {
-    for (Command c :
-         {Command::Settings, Command::PhotoAdd, Command::PhotoProperties, Command::ToggleGrid,
-          Command::ToggleSmoothing, Command::ViewGridPlane, Command::Transfer, Command::ExportPov,
-          Command::GoldenRatio, Command::FileNew}) {
+    for (Command c : {Command::Settings, Command::PhotoAdd, Command::PhotoProperties,
+                      Command::ToggleGrid, Command::ToggleSmoothing, Command::ViewGridPlane,
+                      Command::Transfer, Command::ExportPov, Command::GoldenRatio, Command::FileNew,
+                      Command::Dimensions, Command::CalibratePhoto, Command::MenuPointProperties,
+                      Command::PrintTemplate, Command::ExportSvg, Command::ExportDxf}) {
         EXPECT_EQ(Run(c), CommandOutcome::NotHandled) << static_cast<int>(c);
     }
-}
-
-TEST(CommandNumberTest, TheProgramsNumbersAndTheStandardCommands) {
-    EXPECT_EQ(CommandNumber(Command::ToolDragPhoto), 32803);
-    EXPECT_EQ(CommandNumber(Command::DeleteMenuPoint), 32796);
-    EXPECT_EQ(CommandNumber(Command::Undo), 0);
-    EXPECT_EQ(CommandFromNumber(32787), Command::Settings);
-    EXPECT_EQ(CommandFromNumber(57643), std::nullopt);
 }
 
 // --- panes
@@ -255,7 +234,13 @@ public:
 
     EditorLook editor{
         .background = 0xFFFFFF, .pen = 0x000000, .grid = 0x80FF00, .penSize = 2, .gridSize = 10};
-    PreviewLook preview{0x808080, 0x404040, 0x00FF00, 0x0000FF, 0xFFFFFF, 5, 2};
+    PreviewLook preview{.background = 0x404040,
+                        .gridPlane = 0x00FF00,
+                        .object = 0x808080,
+                        .frontLight = 0xFFFFFF,
+                        .backLight = 0x0000FF,
+                        .frontLightPos = 2,
+                        .backLightPos = 5};
     bool smooth = false;
     std::vector<std::string> calls;
 
@@ -337,8 +322,8 @@ TEST_F(CommandsTest, OkCopiesBackInOrderAndTogglesTheShadingOnlyWhenItChanged) {
                                             .grid = 0x80FF00,
                                             .penSize = 4,
                                             .gridSize = 10}));
-        EXPECT_EQ(views.preview.m_clrObject, 0x123456u);
-        EXPECT_EQ(views.preview.m_nFrontLightPos, 0);
+        EXPECT_EQ(views.preview.object, 0x123456u);
+        EXPECT_EQ(views.preview.frontLightPos, 0);
         EXPECT_EQ(f->m_nEditorSteps, 20);
         EXPECT_EQ(f->m_nPreviewSteps, 40);
         EXPECT_EQ(f->m_nSections, 100);

@@ -2,6 +2,7 @@
 // destruction.
 #include <gtest/gtest.h>
 
+#include "tests/support/test_doubles.h"
 #include "tests/unit/test_support.h"
 
 namespace orvanel::test {

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "editor/curve.h"
+#include "tests/support/test_doubles.h"
 #include "tests/unit/recording_canvas.h"
 #include "tests/unit/test_support.h"
 

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "resources/ids.h"
+#include "tests/support/test_doubles.h"
 #include "tests/unit/recording_canvas.h"
 #include "tests/unit/test_support.h"
 
@@ -655,13 +656,15 @@ TEST_F(EditToolsTest, ThePointItemsGoOnTopOfTheMenuWithTheAnchorCheck) {
     EXPECT_EQ(menu.menuId, id::kMenuEditorPopup);
     EXPECT_EQ(menu.screen, (IntPoint{502, 400}));
     EXPECT_EQ(doc->GetMenuPoint(), PointAt(*doc, 1));
-    const std::vector<MenuItem> top(menu.items.begin(), menu.items.begin() + 4);
+    const std::vector<MenuItem> top(menu.items.begin(), menu.items.begin() + 6);
     EXPECT_EQ(top,
               (std::vector<MenuItem>{{Command::AnchorMenuPoint, "Anchor Point", MenuCheck::Checked},
                                      {Command::DeleteMenuPoint, "Delete node"},
                                      {std::nullopt, {}},
+                                     {Command::MenuPointProperties, "Po&int Properties..."},
+                                     {std::nullopt, {}},
                                      {Command::OpenCloseProfile, "Close Spline"}}));
-    EXPECT_EQ(menu.items.size(), 13u);
+    EXPECT_EQ(menu.items.size(), 15u);
     // Away from the points the menu is the general one alone.
     const ContextMenu plain = tools->OnContextMenu({900, 900}, origin, scroll);
     EXPECT_EQ(plain.items.front().text, "Close Spline");
@@ -693,6 +696,8 @@ TEST_F(EditToolsTest, TheDragPhotoToolWithAPhotoShowsThePhotoMenu) {
     EXPECT_EQ(menu.items, (std::vector<MenuItem>{
                               {Command::AnchorMenuPoint, "Anchor Point", MenuCheck::Unchecked},
                               {Command::DeleteMenuPoint, "Delete node"},
+                              {std::nullopt, {}},
+                              {Command::MenuPointProperties, "Po&int Properties..."},
                               {std::nullopt, {}},
                               {Command::PhotoProperties, "Photo &Properties..."},
                               {Command::PhotoAdd, "Repl&ace Photo..."},

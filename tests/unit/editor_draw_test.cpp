@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/test_doubles.h"
 #include "tests/unit/recording_canvas.h"
 #include "tests/unit/test_support.h"
 

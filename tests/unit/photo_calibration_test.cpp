@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "editor/photo_layout.h"
+#include "editor/photo_properties.h"
 #include "tests/unit/recording_canvas.h"
 #include "tests/unit/test_support.h"
 

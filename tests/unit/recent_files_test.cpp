@@ -1,5 +1,6 @@
 // The recent-file list: six entries at most, newest first, stored by name.
 #include "app/recent_files.h"
+#include "tests/support/test_doubles.h"
 
 #include <gtest/gtest.h>
 

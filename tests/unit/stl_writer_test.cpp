@@ -10,6 +10,7 @@
 
 #include "export/stl_writer.h"
 #include "resources/strings.h"
+#include "tests/support/test_doubles.h"
 #include "tests/unit/comma_locale.h"
 #include "tests/unit/test_support.h"
 

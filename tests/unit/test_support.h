@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "document/document.h"
+#include "tests/support/test_doubles.h"
 
 namespace orvanel::test {
 

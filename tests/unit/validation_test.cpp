@@ -169,11 +169,11 @@ TEST(SettingsPageTest, ValidTextsAreTakenAndTheSpinRangesMatchTheFields) {
 }
 
 TEST(SettingsPageTest, TheLightButtonsGiveTheirCellIndex) {
-    EXPECT_EQ(RadioIndex(kFrontLightButtons, 1074), 0);  // top left
-    EXPECT_EQ(RadioIndex(kFrontLightButtons, 1075), 2);  // top right
-    EXPECT_EQ(RadioIndex(kBackLightButtons, 1056), 5);   // bottom left
-    EXPECT_EQ(RadioIndex(kBackLightButtons, 1058), 7);
-    EXPECT_EQ(RadioIndex(kBackLightButtons, 1074), -1);
+    EXPECT_EQ(RadioIndex(id::kFrontLightButtons, 1074), 0);  // top left
+    EXPECT_EQ(RadioIndex(id::kFrontLightButtons, 1075), 2);  // top right
+    EXPECT_EQ(RadioIndex(id::kBackLightButtons, 1056), 5);   // bottom left
+    EXPECT_EQ(RadioIndex(id::kBackLightButtons, 1058), 7);
+    EXPECT_EQ(RadioIndex(id::kBackLightButtons, 1074), -1);
 }
 
 TEST(PhotoPropertiesFieldsTest, PercentagesFromFiveToFiveHundred) {

@@ -1,5 +1,6 @@
 // The "WindowPos" values: the "Rect" text, its reader and the show states.
 #include "app/window_placement.h"
+#include "tests/support/test_doubles.h"
 
 #include <gtest/gtest.h>
 

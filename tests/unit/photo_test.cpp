@@ -1,6 +1,10 @@
 // The background photo: loading and its messages, placement, the properties
 // dialog's arithmetic and the photo commands.
-#include "editor/photo_layout.h"
+#include "editor/photo_commands.h"
+#include "editor/photo_placement.h"
+#include "editor/photo_properties.h"
+#include "editor/picture.h"
+#include "editor/picture_probe.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +13,7 @@
 
 #include <sys/stat.h>
 
+#include "tests/support/test_doubles.h"
 #include "tests/unit/test_support.h"
 
 namespace orvanel::test {
@@ -43,14 +48,6 @@ public:
     std::vector<std::uint8_t> seen;
     bool tooLarge = false;
     bool throwBadAlloc = false;
-};
-
-class RecordingHost final : public CommandHost {
-public:
-    void PostCommand(Command c) override { posted.push_back(c); }
-    void InvalidateEditor() override { ++invalidated; }
-    std::vector<Command> posted;
-    int invalidated = 0;
 };
 
 std::vector<std::uint8_t> Text(std::string_view s) { return {s.begin(), s.end()}; }
@@ -118,6 +115,22 @@ TEST(PhotoDragTest, ThePhotoMayLeaveTheAreaInAnyDirection) {
 }
 
 // --- loading
+
+TEST(PhotoDrawTest, ASmallPhotoIsTakenWholeALargeOneOnlyWhereItShows) {
+    // 800 x 600 pixels over 1000 x 750 units, a window of 300 x 200 of it.
+    const std::optional<PhotoPart> small =
+        PhotoPartToDraw({800, 600}, {1000, 750}, {-50, 100, 250, 300});
+    ASSERT_TRUE(small);
+    EXPECT_EQ(*small, (PhotoPart{{0, 0, 800, 600}, {0, 0, 1000, 750}, true}));
+    // 4000 x 3000 pixels over 10000 x 7500 units: the pixels under the window,
+    // widened to whole pixels, and the units they cover.
+    const std::optional<PhotoPart> large =
+        PhotoPartToDraw({4000, 3000}, {10000, 7500}, {1001, 2002, 1301, 2202});
+    ASSERT_TRUE(large);
+    EXPECT_EQ(*large, (PhotoPart{{400, 800, 521, 881}, {1000, 2000, 1303, 2203}, false}));
+    EXPECT_FALSE(PhotoPartToDraw({800, 600}, {1000, 750}, {1000, 0, 1200, 100}));  // right of it
+    EXPECT_FALSE(PhotoPartToDraw({800, 600}, {1000, 750}, {-300, -200, 0, 0}));    // above left
+}
 
 TEST(PictureLoadTest, AReadablePictureIsLoadedWithItsSizes) {
     TempDir dir;
@@ -276,7 +289,7 @@ protected:
     DocFixture f;
     TempDir dir;
     TextDecoder decoder;
-    RecordingHost host;
+    RecordingCommandHost host;
 };
 
 TEST_F(PhotoCommandsTest, AddPlacesThePhotoAndOpensTheDragToolAndTheDialog) {

@@ -1,4 +1,4 @@
-#include "app/field_text.h"
+#include "export/field_text.h"
 
 #include <algorithm>
 #include <array>
