@@ -23,7 +23,7 @@ std::string TextOf(const std::filesystem::path& file) {
     return text.str();
 }
 
-class OutlineExportTest : public GuiTest {
+class ExportMenuTest : public GuiTest {
 protected:
     std::filesystem::path Folder() { return App().settingsFile.parent_path(); }
 };
@@ -38,7 +38,7 @@ const struct {
     {Command::ExportDxf, "&DXF ...", "dxf", DxfFileText},
 };
 
-TEST_F(OutlineExportTest, TheExportSubmenuWritesTheCurveUnderTheNameChosen) {
+TEST_F(ExportMenuTest, TheExportSubmenuWritesTheCurveUnderTheNameChosen) {
     Start(Fixture("tall_cup.lum"));
     CTavrinEditorDoc& doc = *App().Document();
     doc.m_units = {0.5, DisplayUnit::Millimetre};
@@ -79,7 +79,7 @@ TEST_F(OutlineExportTest, TheExportSubmenuWritesTheCurveUnderTheNameChosen) {
     EXPECT_FALSE(doc.IsModified());
 }
 
-TEST_F(OutlineExportTest, AProfileWithoutACurveWritesNothing) {
+TEST_F(ExportMenuTest, AProfileWithoutACurveWritesNothing) {
     Start(Fixture("two_points.lum"));
     for (const auto& format : kFormats) {
         const std::filesystem::path out = Folder() / ("none." + std::string(format.extension));
