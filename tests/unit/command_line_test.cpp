@@ -59,6 +59,12 @@ TEST(CommandLineTest, HelpNamesTheWindowAndEveryCommandWithItsOptions) {
           "orvanel --help | --version\n", "Exit status: 0"}) {
         EXPECT_NE(help.find(part), std::string::npos) << part;
     }
+    // Each command is told of below the usage, at the start of its line.
+    const std::string told = help.substr(help.find("\n\n"));
+    for (const char* command : {"--info", "--export-pov", "--export-vrml", "--export-stl",
+                                "--export-svg", "--export-dxf", "--export-template"}) {
+        EXPECT_NE(told.find("\n  " + std::string(command) + " "), std::string::npos) << command;
+    }
 }
 
 }  // namespace
