@@ -63,7 +63,7 @@ constexpr CommandRow kRows[] = {
      .label = "Print Pre&view...",
      .prompt = "Preview the active document.\nPrint Preview",
      .tool = {Toolbar::Edit, 2, 2, "print_preview"}},
-    // Print's T is Transfer's in this menu.
+    // Template's T is Transfer's in this menu.
     {.level = Item,
      .command = C::PrintTemplate,
      .label = "Print Te&mplate...",
