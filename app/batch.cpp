@@ -9,9 +9,12 @@
 #include <vector>
 
 #include "document/document.h"
+#include "export/dxf_writer.h"
 #include "export/field_text.h"
 #include "export/pov_writer.h"
 #include "export/stl_writer.h"
+#include "export/svg_writer.h"
+#include "export/template_pdf.h"
 #include "export/vrml_writer.h"
 #include "resources/strings.h"
 
@@ -31,6 +34,9 @@ constexpr std::string_view kUsage =
     "               [--shininess F] [--transparency F]\n"
     "               [--diffuse RRGGBB] [--emissive RRGGBB] [--specular RRGGBB]\n"
     "       orvanel --export-stl OUT PROFILE.lum [--sections N] [--steps N] [--ascii]\n"
+    "       orvanel --export-svg OUT PROFILE.lum [--steps N] [--mirror]\n"
+    "       orvanel --export-dxf OUT PROFILE.lum [--steps N] [--mirror]\n"
+    "       orvanel --export-template OUT.pdf PROFILE.lum [--paper a4|letter] [--mirror]\n"
     "       orvanel --help | --version\n"
     "       every export also takes --force: an OUT marked read-only is replaced\n";
 
@@ -148,6 +154,9 @@ public:
         Options options(args, 3);
         if (command == "--export-pov") return ExportPov(out, args[2], options);
         if (command == "--export-vrml") return ExportVrml(out, args[2], options);
+        if (command == "--export-svg") return ExportOutline(out, args[2], options, WriteSvgFile);
+        if (command == "--export-dxf") return ExportOutline(out, args[2], options, WriteDxfFile);
+        if (command == "--export-template") return ExportTemplate(out, args[2], options);
         return ExportStl(out, args[2], options);
     }
 
@@ -272,6 +281,49 @@ private:
         return Status(WriteStlFile(m_doc, out, stl, m_prompter));
     }
 
+    using OutlineWriter = ExportOutcome (*)(const CTavrinEditorDoc&, const std::filesystem::path&,
+                                            const OutlineExportOptions&, Prompter&);
+
+    int ExportOutline(const std::filesystem::path& out, std::string_view profile, Options& options,
+                      OutlineWriter write) {
+        OutlineExportOptions outline;
+        for (std::string_view o; options.Next(o);) {
+            if (o == "--steps") {
+                outline.nSteps = ParseInt(options.Value(o), kOutlineStepsRange);
+            } else if (o == "--mirror") {
+                outline.bMirror = true;
+            } else {
+                throw UsageError{"unknown option " + std::string(o)};
+            }
+        }
+        if (!OpenToExport(profile, options)) return 1;
+        return Status(write(m_doc, out, outline, m_prompter));
+    }
+
+    int ExportTemplate(const std::filesystem::path& out, std::string_view profile,
+                       Options& options) {
+        PaperSize paper = kPaperA4;
+        bool mirror = false;
+        for (std::string_view o; options.Next(o);) {
+            if (o == "--paper") {
+                const std::string_view name = options.Value(o);
+                if (name == "a4") {
+                    paper = kPaperA4;
+                } else if (name == "letter") {
+                    paper = kPaperLetter;
+                } else {
+                    throw UsageError{"--paper takes a4 or letter"};
+                }
+            } else if (o == "--mirror") {
+                mirror = true;
+            } else {
+                throw UsageError{"unknown option " + std::string(o)};
+            }
+        }
+        if (!OpenToExport(profile, options)) return 1;
+        return Status(WriteTemplatePdf(m_doc, out, paper, mirror, m_prompter));
+    }
+
     std::ostream& m_out;
     ReadOnlySettings m_settings;
     BatchPrompter m_prompter;
@@ -280,7 +332,8 @@ private:
 
 bool IsCommand(std::string_view arg) {
     return arg == "--info" || arg == "--export-pov" || arg == "--export-vrml" ||
-           arg == "--export-stl";
+           arg == "--export-stl" || arg == "--export-svg" || arg == "--export-dxf" ||
+           arg == "--export-template";
 }
 
 }  // namespace

@@ -8,6 +8,9 @@
 //           [--hole-radius N] [--flip-normals] [--shininess F] [--transparency F]
 //           [--diffuse RRGGBB] [--emissive RRGGBB] [--specular RRGGBB]
 //   orvanel --export-stl OUT PROFILE.lum [--sections N] [--steps N] [--ascii]
+//   orvanel --export-svg OUT PROFILE.lum [--steps N] [--mirror]
+//   orvanel --export-dxf OUT PROFILE.lum [--steps N] [--mirror]
+//   orvanel --export-template OUT.pdf PROFILE.lum [--paper a4|letter] [--mirror]
 //
 // Every export also takes --force, which replaces an OUT marked read-only.
 // An OUT that is the profile itself is refused, under any name.

@@ -20,8 +20,16 @@ constexpr std::string_view kDescription =
     "  --export-vrml  writes OUT as a VRML 2.0 world; options left out take\n"
     "                 the defaults of the VRML export dialog\n"
     "  --export-stl   writes OUT as a binary STL solid (--ascii: a text one)\n"
+    "  --export-svg   writes OUT as the curve in an SVG drawing, in mm, y down\n"
+    "  --export-dxf   writes OUT as the curve in a DXF drawing, in mm, Y up from\n"
+    "                 the curve's lowest point; for both, --steps N points a\n"
+    "                 segment (1 to 100, 20 unless told), --mirror both halves\n"
+    "  --export-template  writes OUT.pdf as the 1:1 template over A4 pages\n"
+    "                 (--paper letter: letter), with a 100 mm bar to check\n"
+    "                 the printer's scale; --mirror draws both halves\n"
     "The POV-Ray and STL exports take what their options leave out from the\n"
-    "settings the window keeps (~/.config/Orvanel/Orvanel.conf); no command\n"
+    "settings the window keeps (~/.config/Orvanel/Orvanel.conf), and every\n"
+    "length in millimetres the size of one editor unit kept there; no command\n"
     "changes them. Exit status: 0 done, 1 refused or failed (the reason is on\n"
     "standard error), 2 a command line that is not understood.\n";
 

@@ -1,14 +1,23 @@
 #include "app/document_commands.h"
 
 #include <wx/app.h>
+#include <wx/filedlg.h>
+#include <wx/filename.h>
 #include <wx/toplevel.h>
 #include <wx/utils.h>
 
+#include <filesystem>
+#include <optional>
+
+#include "app/dimensions_dialog.h"
 #include "app/settings_sheet.h"
 #include "editor/editor_view.h"
 #include "editor/photo_commands.h"
 #include "editor/photo_dialog.h"
+#include "editor/point_properties_dialog.h"
+#include "export/dxf_writer.h"
 #include "export/export_commands.h"
+#include "export/svg_writer.h"
 #include "export/transfer.h"
 #include "export/wx_export_dialogs.h"
 #include "preview/gl_view.h"
@@ -37,6 +46,23 @@ private:
     CTavrinEditorView& m_editor;
     CGLView& m_preview;
 };
+
+// The file an outline export writes: asked beside the profile, under its
+// name; a name typed without the extension gets it.
+std::optional<std::filesystem::path> ChooseOutlineFile(wxWindow* parent,
+                                                       const CTavrinEditorDoc& doc,
+                                                       const wxString& filter,
+                                                       const wxString& extension) {
+    wxFileName suggested(wxString::FromUTF8(doc.GetTitle()));
+    suggested.SetExt(extension);
+    const wxString folder = wxString::FromUTF8(doc.GetPathName().parent_path().string());
+    wxFileDialog dialog(parent, "Export", folder, suggested.GetFullName(),
+                        filter + "|All Files (*.*)|*", wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    if (dialog.ShowModal() != wxID_OK) return std::nullopt;
+    wxFileName chosen(dialog.GetPath());
+    if (chosen.GetExt().empty() && dialog.GetFilterIndex() == 0) chosen.SetExt(extension);
+    return std::filesystem::path(chosen.GetFullPath().utf8_string());
+}
 
 }  // namespace
 
@@ -98,6 +124,19 @@ DocumentCommands::DocumentCommands(CTavrinEditorDoc& doc, CTavrinEditorView& edi
     });
     Handle(Command::PhotoProperties, [this, frame] { RunPhotoProperties(frame, m_doc); });
     Handle(Command::GoldenRatio, [this] { ToggleGoldenRuler(m_doc, m_editor.VisibleArea()); });
+    Handle(Command::CalibratePhoto, [this] { m_editor.StartCalibration(); });
+    Handle(Command::Dimensions, [this, frame] { RunDimensions(frame, m_doc); });
+    Handle(Command::MenuPointProperties, [this, frame] { RunPointProperties(frame, m_doc); });
+    Handle(Command::ExportSvg, [this, frame] {
+        if (const auto path = ChooseOutlineFile(frame, m_doc, "SVG Files (*.svg)|*.svg", "svg")) {
+            WriteSvgFile(m_doc, *path, {}, m_doc.GetPrompter());
+        }
+    });
+    Handle(Command::ExportDxf, [this, frame] {
+        if (const auto path = ChooseOutlineFile(frame, m_doc, "DXF Files (*.dxf)|*.dxf", "dxf")) {
+            WriteDxfFile(m_doc, *path, {}, m_doc.GetPrompter());
+        }
+    });
     Handle(Command::ToggleGrid, [this] { m_editor.ToggleGrid(); });
     Handle(Command::ToggleSmoothing, [this] { m_preview.ToggleSmoothing(); });
     Handle(Command::ViewGridPlane, [this] {

@@ -16,7 +16,10 @@
 #include "app/wx_prompter.h"
 #include "document/commands.h"
 #include "editor/editor_view.h"
+#include "editor/profile_size.h"
+#include "export/template_printout.h"
 #include "resources/art.h"
+#include "resources/dimension_texts.h"
 #include "resources/strings.h"
 #include "resources/ui_texts.h"
 #include "resources/wx_commands.h"
@@ -110,6 +113,7 @@ void CMainFrame::BindCommands() {
     c.Handle(Command::RecentFile, [this] { OpenRecentFile(0); });
     c.Handle(Command::Print, [this] { PrintChosenView(false); });
     c.Handle(Command::PrintPreview, [this] { PrintChosenView(true); });
+    c.Handle(Command::PrintTemplate, [this] { PrintTemplate(); });
     c.Handle(Command::PrintSetup, [this] { OnPrintSetup(); });
     c.Handle(Command::Exit, [this] { Close(); });
     c.Handle(Command::ViewEditToolbar, [this] { TogglePane(m_pEditBar); });
@@ -215,22 +219,23 @@ void CMainFrame::BuildToolbars() {
 }
 
 void CMainFrame::BuildStatusBar() {
-    wxStatusBar* bar = CreateStatusBar(4);
+    wxStatusBar* bar = CreateStatusBar(5);
     // The trailing blanks of the initial texts reserve room for the numbers;
     // in a proportional font blanks are narrow, so the widest figures the
-    // panes show size them too.
-    const std::pair<std::string_view, const char*> panes[] = {
+    // panes show size them too. The size pane starts empty.
+    const std::pair<std::string_view, std::string_view> panes[] = {
         {text::kCoordinatesPaneInitial, "X:9999 ; Y:9999"},
         {text::kPolygonsPaneInitial, "Polygons: 9999999"},
-        {text::kPointsPaneInitial, "Points: 99999"}};
-    int widths[4] = {-1, 0, 0, 0};
-    for (int i = 0; i < 3; ++i) {
+        {text::kPointsPaneInitial, "Points: 99999"},
+        {"", text::kSizePaneInitial}};
+    int widths[5] = {-1, 0, 0, 0, 0};
+    for (int i = 0; i < 4; ++i) {
         const int text = std::max(bar->GetTextExtent(Wx(panes[i].first)).x,
-                                  bar->GetTextExtent(panes[i].second).x);
+                                  bar->GetTextExtent(Wx(panes[i].second)).x);
         widths[i + 1] = text + FromDIP(16);
     }
-    bar->SetStatusWidths(4, widths);
-    for (int i = 0; i < 3; ++i) bar->SetStatusText(Wx(panes[i].first), i + 1);
+    bar->SetStatusWidths(5, widths);
+    for (int i = 0; i < 4; ++i) bar->SetStatusText(Wx(panes[i].first), i + 1);
     SetStatusBarPane(0);
     SetStatusText(Wx(text::kIdleStatus), 0);
 }
@@ -266,6 +271,10 @@ void CMainFrame::UpdateStatusPanes() {
     const wxString points = wxString::FromUTF8(PointsPaneText(doc));
     if (bar->GetStatusText(2) != polygons) bar->SetStatusText(polygons, 2);
     if (bar->GetStatusText(3) != points) bar->SetStatusText(points, 3);
+    // The object's size, with a drag's points where the drag has them.
+    const wxString size = wxString::FromUTF8(
+        SizePaneText(MeasureProfileSize(doc, m_pEditorView->Tools().MovedPoints()), doc.m_units));
+    if (bar->GetStatusText(4) != size) bar->SetStatusText(size, 4);
 }
 
 void CMainFrame::UpdateTitle() { SetTitle(wxString::FromUTF8(WindowTitle(m_context.doc))); }
@@ -381,21 +390,37 @@ void CMainFrame::PrintChosenView(bool preview) {
         return threeD ? m_pPreviewView->CreatePrintout() : m_pEditorView->CreatePrintout();
     };
     if (preview) {
-        // The preview owns both printouts: one to show, one to print from it.
-        auto* printPreview = new SharedDataPrintPreview(makePrintout(), makePrintout(),
-                                                        m_context.printData, m_context.prompter);
-        if (!printPreview->IsOk()) {
-            delete printPreview;
-            m_context.prompter.ShowMessage("There was a problem previewing.");
-            return;
-        }
-        auto* frame = new wxPreviewFrame(printPreview, this, "Print Preview");
-        frame->Initialize();
-        frame->Show();
+        ShowPrintPreview(makePrintout(), makePrintout(), "Print Preview");
         return;
     }
     const std::unique_ptr<wxPrintout> printout = makePrintout();
     PrintThroughDialog(this, *printout, m_context.printData, m_context.prompter);
+}
+
+// The template's pages are shown first: how many sheets it takes is worth
+// seeing before they are printed, and the preview's Print button prints them.
+void CMainFrame::PrintTemplate() {
+    if (const auto refusal = TemplateRefusal(m_context.doc, m_context.printData)) {
+        m_context.prompter.ShowMessage(*refusal);
+        return;
+    }
+    ShowPrintPreview(std::make_unique<TemplatePrintout>(m_context.doc),
+                     std::make_unique<TemplatePrintout>(m_context.doc), Wx(text::kTemplateCaption));
+}
+
+void CMainFrame::ShowPrintPreview(std::unique_ptr<wxPrintout> shown,
+                                  std::unique_ptr<wxPrintout> printed, const wxString& title) {
+    // The preview owns both printouts: one to show, one to print from it.
+    auto* printPreview = new SharedDataPrintPreview(std::move(shown), std::move(printed),
+                                                    m_context.printData, m_context.prompter);
+    if (!printPreview->IsOk()) {
+        delete printPreview;
+        m_context.prompter.ShowMessage("There was a problem previewing.");
+        return;
+    }
+    auto* frame = new wxPreviewFrame(printPreview, this, title);
+    frame->Initialize();
+    frame->Show();
 }
 
 void CMainFrame::OnPrintSetup() {

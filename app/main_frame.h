@@ -7,6 +7,7 @@
 #include <wx/aui/auibar.h>
 #include <wx/cmndata.h>
 #include <wx/frame.h>
+#include <wx/print.h>
 
 #include <filesystem>
 #include <memory>
@@ -83,6 +84,10 @@ private:
     void OnIdle(wxIdleEvent& event);
     void OnMoveOrSize(wxEvent& event);
     void PrintChosenView(bool preview);
+    // File > Print Template: the 1:1 template's pages in the print preview.
+    void PrintTemplate();
+    void ShowPrintPreview(std::unique_ptr<wxPrintout> shown, std::unique_ptr<wxPrintout> printed,
+                          const wxString& title);
     void UpdateTitle();
 
     AppContext& m_context;

@@ -2,11 +2,14 @@
 // curve sampler.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstring>
+#include <functional>
 #include <vector>
 
 #include "bench/bench_profiles.h"
 #include "editor/curve.h"
+#include "editor/profile_size.h"
 #include "preview/mesh.h"
 #include "tests/support/test_doubles.h"
 
@@ -137,6 +140,34 @@ BENCHMARK(BM_CurveSampler)
     ->ArgNames({"points", "steps", "editor"})
     ->Args({100, 40, 0})
     ->Args({100, 10, 1})
+    ->Args({10000, 5, 0})
+    ->Unit(benchmark::kMicrosecond);
+
+// The size pane, measured at every idle update: the preview's sampling of a
+// long profile, beside the sampler alone above, and with a dragged group's
+// points looked up where the drag has them.
+void BM_SizePane(benchmark::State& state) {
+    MemorySettingsStore settings;
+    RecordingPrompter prompter;
+    CTavrinEditorDoc doc(settings, prompter);
+    LoadProfile(doc, static_cast<int>(state.range(0)), false);
+    doc.m_nPreviewSteps = 5;
+    std::vector<MovedPoint> moved;
+    for (const ProfilePoint* p = doc.GetHead();
+         p != nullptr && moved.size() < std::size_t(state.range(1)); p = p->Next()) {
+        moved.push_back({p, {p->x + 3, p->y}});
+    }
+    std::sort(moved.begin(), moved.end(), [](const MovedPoint& a, const MovedPoint& b) {
+        return std::less<const ProfilePoint*>()(a.point, b.point);
+    });
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(SizePaneText(MeasureProfileSize(doc, moved), doc.m_units));
+    }
+}
+BENCHMARK(BM_SizePane)
+    ->ArgNames({"points", "moved"})
+    ->Args({10000, 0})
+    ->Args({10000, 1000})
     ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -46,6 +46,7 @@ CommandState CommandRule(Command command, const CommandContext& c) {
             return Enabled(false);
         case Command::Print:
         case Command::PrintPreview:
+        case Command::PrintTemplate:
             return Enabled(c.nPoints > 0);
         case Command::RecentFile:
             return Enabled(c.nRecentFiles > 0);
@@ -78,6 +79,7 @@ CommandState CommandRule(Command command, const CommandContext& c) {
             return Enabled(c.bSiblingFound);
         case Command::PhotoProperties:
         case Command::PhotoRemove:
+        case Command::CalibratePhoto:
             return Enabled(c.bPhotoLoaded);
         case Command::PhotoHide:
             return Checked(c.bPhotoHidden, c.bPhotoLoaded);
@@ -88,11 +90,15 @@ CommandState CommandRule(Command command, const CommandContext& c) {
         case Command::AnchorSelected:
         case Command::AnchorMenuPoint:
         case Command::DeleteMenuPoint:
+        case Command::MenuPointProperties:
         case Command::FlipNormals:
         case Command::Settings:
+        case Command::Dimensions:
         case Command::ExportPov:
         case Command::ExportVrml:
         case Command::ExportStl:
+        case Command::ExportSvg:
+        case Command::ExportDxf:
         case Command::PhotoAdd:
         case Command::FileNew:
         case Command::FileOpen:

@@ -59,6 +59,7 @@ void CTavrinEditorDoc::ReadStoredSettings() {
     const float height =
         ExtrusionHeightFromStored(m_settings.GetInt(kSection, kExtrusionHeight, 50000));
     m_fExtrusionHeight = kExtrusionHeightRange.Contains(height) ? height : 0.5f;
+    m_units = ReadUnitSystem(m_settings);
 }
 
 void CTavrinEditorDoc::WriteStoredSettings() {
@@ -69,6 +70,7 @@ void CTavrinEditorDoc::WriteStoredSettings() {
     m_settings.WriteInt(kSection, kPreviewSteps, m_nPreviewSteps);
     m_settings.WriteInt(kSection, kSections, m_nSections);
     m_settings.WriteInt(kSection, kExtrusionHeight, ExtrusionHeightToStored(m_fExtrusionHeight));
+    WriteUnitSystem(m_settings, m_units);
 }
 
 // The snapshot must be taken first: storing it clears the modified flag.
@@ -175,6 +177,17 @@ void CTavrinEditorDoc::SetPointPosition(const ProfilePoint* p, int x, int y) {
     ProfilePoint* point = Mutable(p);
     point->x = Clamp(x);
     point->y = Clamp(y);
+}
+
+bool CTavrinEditorDoc::PlacePoint(const ProfilePoint* p, int x, int y, bool bAnchor) {
+    if (p == nullptr) return false;
+    ProfilePoint* point = Mutable(p);
+    if (point->x == Clamp(x) && point->y == Clamp(y) && point->bAnchor == bAnchor) return false;
+    point->x = Clamp(x);
+    point->y = Clamp(y);
+    point->bAnchor = bAnchor;
+    Commit();
+    return true;
 }
 
 int CTavrinEditorDoc::SelectInRect(int x1, int y1, int x2, int y2) {

@@ -16,6 +16,7 @@
 #include "document/safe_file.h"
 #include "document/settings_store.h"
 #include "document/undo.h"
+#include "document/unit_system.h"
 #include "document/views.h"
 #include "preview/golden_ruler_3d.h"
 #include "preview/mesh.h"
@@ -72,6 +73,9 @@ public:
     // Writes a new position into a point without a commit: the end of a group
     // drag writes every point of the group and then calls CheckpointModified.
     void SetPointPosition(const ProfilePoint* p, int x, int y);
+    // Puts a point at a typed position, clamped as a drag clamps, with the
+    // anchor flag, as one undo step; false, and no step, when nothing changes.
+    bool PlacePoint(const ProfilePoint* p, int x, int y, bool bAnchor);
     int MaxX() const;
     int MaxY() const;
 
@@ -152,6 +156,9 @@ public:
     bool m_bOverwriteReadOnly = false;
     // What an export of this document may write over: never its own file.
     SaveRules ExportRules() const { return {m_strPathName, m_bOverwriteReadOnly}; }
+    // What an editor unit measures and how sizes are shown; stored in the
+    // "Dimensions" section, not in the profile file.
+    UnitSystem m_units;
 
     Prompter& GetPrompter() const { return m_prompter; }
 

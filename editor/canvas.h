@@ -3,12 +3,18 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "document/colour.h"
 
 namespace orvanel {
 
-enum class PenStyle { Solid, Dot, Null };
+enum class PenStyle {
+    Solid,
+    Dot,
+    Null,
+    DashDot,  // a centre line: long dash, gap, short dash, gap
+};
 
 struct Pen {
     PenStyle style = PenStyle::Solid;
@@ -47,6 +53,18 @@ public:
     // A solid fill of [left, right) x [top, bottom) with no outline; the
     // selected pen and brush stay as they are.
     virtual void FillRect(int left, int top, int right, int bottom, Colour colour) = 0;
+};
+
+// A canvas on paper, where the 1:1 template is drawn: text, and drawing held
+// to a part of the page.
+class PageCanvas : public Canvas {
+public:
+    // UTF-8 text, the top-left corner of its line at (x, y), its font
+    // `height` units from the top of the line to the bottom.
+    virtual void Text(int x, int y, std::string_view text, int height, Colour colour) = 0;
+    // Nothing is drawn outside [left, right) x [top, bottom) until ResetClip.
+    virtual void SetClip(int left, int top, int right, int bottom) = 0;
+    virtual void ResetClip() = 0;
 };
 
 // How the live marks of the editor (rubber band, dragged group markers, grid

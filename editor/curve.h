@@ -53,6 +53,10 @@ struct CurveSampling {
     static CurveSampling VrmlExport(int steps) {
         return {steps, false, CurvePrecision::Single, 1.0, SampleRounding::None};
     }
+    // The outlines of the SVG and DXF exports and the 1:1 template.
+    static CurveSampling ProfileOutline(int steps) {
+        return {steps, true, CurvePrecision::Double, 1.0, SampleRounding::None};
+    }
 };
 
 // One sample. With single precision the values are floats widened exactly;

@@ -1,5 +1,5 @@
-// The editor's drawing calls on a wxDC: the screen's off-screen bitmap, a
-// printer page or a print preview.
+// The drawing calls on a wxDC: the editor on the screen's off-screen bitmap,
+// a printer page or a print preview; the 1:1 template's pages.
 #pragma once
 
 #include <wx/bitmap.h>
@@ -14,7 +14,7 @@ namespace orvanel {
 
 wxColour ToWx(Colour c);
 
-class DcCanvas final : public Canvas {
+class DcCanvas final : public PageCanvas {
 public:
     explicit DcCanvas(wxDC& dc);
     ~DcCanvas() override;
@@ -28,6 +28,9 @@ public:
     void LineTo(int x, int y) override;
     void Ellipse(int left, int top, int right, int bottom) override;
     void FillRect(int left, int top, int right, int bottom, Colour colour) override;
+    void Text(int x, int y, std::string_view text, int height, Colour colour) override;
+    void SetClip(int left, int top, int right, int bottom) override;
+    void ResetClip() override;
     // Outlined with the pen and filled with the brush, corners in any order,
     // the right and bottom edges outside as for Ellipse.
     void Rectangle(int left, int top, int right, int bottom);

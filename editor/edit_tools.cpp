@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <functional>
 #include <new>
 
 #include "document/commands.h"
@@ -483,6 +484,20 @@ std::vector<IntPoint> EditTools::GroupMarkers() const {
         markers.push_back(e.ptCur);
     }
     return markers;
+}
+
+std::vector<MovedPoint> EditTools::MovedPoints() const {
+    std::vector<MovedPoint> moved;
+    if (m_drag == Drag::Single && m_bPreviewShown && m_doc.GetCurrent() != nullptr) {
+        const int k = m_doc.GetPointCount() == 1 ? 1 : m_window.m_nWindowIndex;
+        if (k >= 1 && k <= 5) moved.push_back({m_doc.GetCurrent(), m_window.W(k)});
+    } else if (m_drag == Drag::Group && m_bGroupMoved) {
+        for (const SelectionEntry& e : m_pSelection) moved.push_back({e.pPoint, e.ptCur});
+        std::sort(moved.begin(), moved.end(), [](const MovedPoint& a, const MovedPoint& b) {
+            return std::less<const ProfilePoint*>()(a.point, b.point);
+        });
+    }
+    return moved;
 }
 
 std::optional<IntPoint> EditTools::GridCursor() const {

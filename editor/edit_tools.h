@@ -19,6 +19,7 @@
 #include "editor/canvas.h"
 #include "editor/drag_preview.h"
 #include "editor/editor_draw.h"
+#include "editor/profile_size.h"
 #include "resources/command_table.h"
 
 namespace orvanel {
@@ -136,6 +137,9 @@ public:
     // position. Empty until the group has moved.
     std::vector<IntPoint> GroupMarkers() const;
     std::optional<IntPoint> GridCursor() const;
+    // The points a drag has moved so far, where the drag has them, sorted by
+    // their address; empty while no point is being dragged.
+    std::vector<MovedPoint> MovedPoints() const;
     const DragWindow& Window() const { return m_window; }
     // Paints every live mark over the last full repaint, in editor units.
     void PaintLive(LiveCanvas& canvas) const;

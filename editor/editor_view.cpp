@@ -7,12 +7,14 @@
 
 #include <algorithm>
 
+#include "editor/calibration_dialog.h"
 #include "editor/dc_canvas.h"
 #include "editor/live_dc_canvas.h"
 #include "editor/one_page_printout.h"
 #include "editor/wx_picture.h"
 #include "resources/art.h"
 #include "resources/ids.h"
+#include "resources/ui_texts.h"
 #include "resources/wx_commands.h"
 
 namespace orvanel {
@@ -303,8 +305,12 @@ void CTavrinEditorView::OnPaint(wxPaintEvent&) {
 // The live marks go onto a copy of the damaged part of the last full
 // repaint, so that nothing of an earlier position needs erasing.
 void CTavrinEditorView::PaintLive(wxDC& dc, const wxPoint& origin) {
-    const IntRect live = EditorToClient(m_tools.LiveBounds(), {origin.x, origin.y});
-    const wxRect part = InClient(live, m_frame.GetSize()).Intersect(GetUpdateRegion().GetBox());
+    const IntPoint scroll{origin.x, origin.y};
+    wxRect live = InClient(EditorToClient(m_tools.LiveBounds(), scroll), m_frame.GetSize());
+    const wxRect marks =
+        InClient(EditorToClient(m_calibration.LiveBounds(), scroll), m_frame.GetSize());
+    live = live.IsEmpty() ? marks : marks.IsEmpty() ? live : live.Union(marks);
+    const wxRect part = live.Intersect(GetUpdateRegion().GetBox());
     if (part.IsEmpty()) return;
     LiveDcCanvas canvas(m_frame,
                         [this]() -> const wxImage& {
@@ -313,6 +319,7 @@ void CTavrinEditorView::PaintLive(wxDC& dc, const wxPoint& origin) {
                         },
                         part, {origin.x, origin.y});
     m_tools.PaintLive(canvas);
+    m_calibration.PaintLive(canvas);
     if (const std::optional<wxBitmap> marked = canvas.TakeResult()) {
         dc.DrawBitmap(*marked, part.GetPosition());
     }
@@ -385,6 +392,18 @@ void CTavrinEditorView::PaintRuler(wxDC& dc, const wxPoint& origin) {
 void CTavrinEditorView::OnLeftDown(wxMouseEvent& event) {
     SetFocus();
     if (PressRuler(event)) return;
+    if (m_calibration.IsActive()) {
+        // The ends are taken where they are clicked, not snapped to the grid.
+        if (!m_doc.IsPhotoLoaded()) {
+            EndCalibration();
+            return;
+        }
+        ChangeCalibration([&] { m_calibration.Click(ClientToEditor(event.GetPosition())); });
+        if (m_calibration.GetStage() == PhotoCalibration::Stage::Distance) {
+            CallAfter(&CTavrinEditorView::AskCalibrationDistance);
+        }
+        return;
+    }
     SetCursor(CursorOf(m_tools.Cursor(true)));
     m_tools.OnLButtonDown(ClientToEditor(event.GetPosition()), event.ShiftDown());
 }
@@ -396,7 +415,7 @@ void CTavrinEditorView::OnLeftUp(wxMouseEvent& event) {
         return;
     }
     m_tools.OnLButtonUp(ClientToEditor(event.GetPosition()));
-    SetCursor(CursorOf(m_tools.Cursor(false)));
+    if (!m_calibration.IsActive()) SetCursor(CursorOf(m_tools.Cursor(false)));
 }
 
 void CTavrinEditorView::OnMotion(wxMouseEvent& event) {
@@ -404,7 +423,42 @@ void CTavrinEditorView::OnMotion(wxMouseEvent& event) {
         DragRuler(event.GetPosition());
         return;
     }
+    if (m_calibration.IsActive()) {
+        ChangeCalibration([&] { m_calibration.Track(ClientToEditor(event.GetPosition())); });
+    }
     m_tools.OnMouseMove(ClientToEditor(event.GetPosition()));
+}
+
+template <class Change>
+void CTavrinEditorView::ChangeCalibration(Change&& change) {
+    InvalidateLive(m_calibration.LiveBounds());
+    change();
+    InvalidateLive(m_calibration.LiveBounds());
+    const std::string_view prompt = m_calibration.Prompt();
+    if (!prompt.empty()) SetStatusText(StatusPane::Message, prompt, false);
+}
+
+void CTavrinEditorView::StartCalibration() {
+    if (!m_doc.IsPhotoLoaded()) return;
+    SetFocus();  // for Esc
+    ChangeCalibration([this] { m_calibration.Start(); });
+    SetCursor(wxCursor(wxCURSOR_CROSS));
+}
+
+void CTavrinEditorView::EndCalibration() {
+    if (!m_calibration.IsActive()) return;
+    ChangeCalibration([this] { m_calibration.Cancel(); });
+    SetStatusText(StatusPane::Message, text::kIdleStatus, false);
+    SetCursor(CursorOf(m_tools.Cursor(false)));
+}
+
+void CTavrinEditorView::AskCalibrationDistance() {
+    if (m_calibration.GetStage() != PhotoCalibration::Stage::Distance) return;
+    {
+        CDlgCalibrateDistance dialog(wxGetTopLevelParent(this), m_doc, m_calibration);
+        dialog.ShowModal();
+    }
+    EndCalibration();
 }
 
 void CTavrinEditorView::OnOtherButton(wxMouseEvent& event) {
@@ -422,6 +476,10 @@ void CTavrinEditorView::OnCaptureLost(wxMouseCaptureLostEvent&) {
 }
 
 void CTavrinEditorView::OnKeyDown(wxKeyEvent& event) {
+    if (event.GetKeyCode() == WXK_ESCAPE && m_calibration.IsActive()) {
+        EndCalibration();
+        return;
+    }
     const EditorKey key = KeyOf(event.GetKeyCode());
     if (key == EditorKey::Other) {
         event.Skip();  // the tool letters and the other keys of the main window
@@ -445,6 +503,10 @@ void CTavrinEditorView::OnContextMenu(wxContextMenuEvent& event) {
 }
 
 void CTavrinEditorView::OnSetCursor(wxSetCursorEvent& event) {
+    if (m_calibration.IsActive()) {
+        event.SetCursor(wxCursor(wxCURSOR_CROSS));
+        return;
+    }
     // While the mouse is captured the cursor of the press stays.
     if (m_tools.HasCapture()) {
         event.Skip();

@@ -18,6 +18,7 @@
 #include "editor/edit_tools.h"
 #include "editor/editor_draw.h"
 #include "editor/golden_ruler.h"
+#include "editor/photo_calibration.h"
 
 class wxStatusBar;
 
@@ -78,6 +79,11 @@ public:
     // The cursor of a cursor number, made from its picture on first use.
     const wxCursor& CursorOf(int cursorId);
 
+    // Calibrate Photo: the next two clicks mark the ends of a known distance
+    // on the photo, then the distance is asked for; Esc abandons it.
+    void StartCalibration();
+    const PhotoCalibration& Calibration() const { return m_calibration; }
+
     // One printed page of the given printable size in device pixels; the
     // drawing fits the page whatever the DC's own scale. Returns the scale.
     double RenderPrintPage(wxDC& dc, const wxSize& pagePixels);
@@ -105,6 +111,12 @@ private:
     bool PressRuler(const wxMouseEvent& event);
     void DragRuler(const wxPoint& client);
     void PaintRuler(wxDC& dc, const wxPoint& origin);
+    // Runs a change of the calibration and repaints its marks where they
+    // were and where they are.
+    template <class Change>
+    void ChangeCalibration(Change&& change);
+    void EndCalibration();
+    void AskCalibrationDistance();
 
     CTavrinEditorDoc& m_doc;
     SettingsStore& m_settings;
@@ -133,6 +145,8 @@ private:
     // the window takes its size.
     bool m_bAtInitialPosition = false;
     bool m_bAtInitialPositionPending = false;
+
+    PhotoCalibration m_calibration;
 
     // Last: the tools call back into the members above.
     EditTools m_tools;

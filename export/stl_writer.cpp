@@ -137,6 +137,7 @@ StlOptions StlOptions::Of(const CTavrinEditorDoc& doc) {
     StlOptions o;
     o.nSections = doc.m_nSections;
     o.nSteps = doc.m_nPreviewSteps;
+    o.dUnitSize = doc.m_units.unitSize;
     return o;
 }
 
@@ -157,9 +158,16 @@ ExportOutcome WriteStlFile(const CTavrinEditorDoc& doc, const std::filesystem::p
     try {
         // Exact segment ends: a curve that ends on the axis closes there, and
         // a closed curve's last row is its first.
-        const Surface surface(
-            SampleRevolutionProfile(profile, WalkDirection::FromHead, SegmentEnds::Exact),
-            options.nSections);
+        std::vector<ProfileSample> samples =
+            SampleRevolutionProfile(profile, WalkDirection::FromHead, SegmentEnds::Exact);
+        // STL has no unit of its own; printers' slicers read millimetres.
+        if (options.dUnitSize != 1.0) {
+            for (ProfileSample& s : samples) {
+                s.x = static_cast<float>(s.x * options.dUnitSize);
+                s.y = static_cast<float>(s.y * options.dUnitSize);
+            }
+        }
+        const Surface surface(std::move(samples), options.nSections);
         for (int r = 0; r < surface.Bands(); ++r)
             surface.Band(r, [&](const Triangle&) { ++count; });
         if (!options.bAscii && count > std::numeric_limits<std::uint32_t>::max()) {

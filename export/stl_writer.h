@@ -1,5 +1,5 @@
 // The STL export: the revolved surface of the preview mesh as triangles, in
-// editor units taken as millimetres, z up with the lathe axis on z, the base
+// millimetres through the unit size, z up with the lathe axis on z, the base
 // of the curve at z = 0, and the faces turned outwards.
 #pragma once
 
@@ -25,8 +25,9 @@ struct StlOptions {
     int nSteps = 5;
     bool bAscii = false;
     std::string strSolidName = "untitled";
+    double dUnitSize = 1.0;  // millimetres per editor unit
 
-    // The document's preview sections and steps.
+    // The document's preview sections and steps, and its unit size.
     static StlOptions Of(const CTavrinEditorDoc& doc);
 };
 

@@ -56,6 +56,14 @@ constexpr CommandRow kRows[] = {
      .command = C::ExportStl,
      .label = "&STL ...",
      .prompt = "Export a solid for 3D printing in STL format.\nExport STL"},
+    {.level = SubItem,
+     .command = C::ExportSvg,
+     .label = "SV&G ...",
+     .prompt = "Export the curve as an SVG drawing in millimetres, for a laser cutter."},
+    {.level = SubItem,
+     .command = C::ExportDxf,
+     .label = "&DXF ...",
+     .prompt = "Export the curve as a DXF drawing in millimetres, for a CNC router or CAD."},
     kSeparator,
     {.level = Item,
      .command = C::Print,
@@ -67,6 +75,11 @@ constexpr CommandRow kRows[] = {
      .label = "Print Pre&view...",
      .prompt = "Preview the active document.\nPrint Preview",
      .tool = {Toolbar::Edit, 2, 2, "print_preview"}},
+    // Template's T is Transfer's in this menu.
+    {.level = Item,
+     .command = C::PrintTemplate,
+     .label = "Print Te&mplate...",
+     .prompt = "Print the half profile at true size, over as many pages as it needs."},
     {.level = Item,
      .command = C::PrintSetup,
      .label = "P&rint Setup...",
@@ -231,6 +244,10 @@ constexpr CommandRow kRows[] = {
      .prompt = "Hides the background photo.\nHide",
      .kind = Check,
      .popup = {Popup::Photo, 1, 4, "&Hide Photo"}},
+    {.level = Item,
+     .command = C::CalibratePhoto,
+     .label = "&Calibrate Photo...",
+     .prompt = "Scale the photo by two points on it a known distance apart."},
     kSeparator,
     // The grid has no other way in: without this item it could not be turned on.
     // Its key is R: G is the golden ratio's.
@@ -243,6 +260,12 @@ constexpr CommandRow kRows[] = {
      .command = C::ForceRedraw,
      .label = "Force Re&draw",
      .prompt = "Forces window redraw."},
+    kSeparator,
+    // D is the photo tool's in this menu.
+    {.level = Item,
+     .command = C::Dimensions,
+     .label = "Dim&ensions...",
+     .prompt = "Set the real size of one editor unit and the unit sizes are shown in."},
 
     MenuRow("&Help"),
     {.level = Item, .command = C::HelpContents, .label = "Orvanel Help"},
@@ -270,6 +293,10 @@ constexpr CommandRow kRows[] = {
      .tool = {Toolbar::Preview, 1, 4, "smoothing"}},
     {.command = C::AnchorMenuPoint, .kind = Check, .popup = {Popup::Point, 1, 1, "Anchor Point"}},
     {.command = C::DeleteMenuPoint, .popup = {Popup::Point, 1, 2, "Delete node"}},
+    // P is Photo Properties' when the photo's items follow.
+    {.command = C::MenuPointProperties,
+     .prompt = "Type the point's exact position.",
+     .popup = {Popup::Point, 2, 1, "Po&int Properties..."}},
     // The next and the previous pane: with two panes, both the other one.
     {.command = C::NextPane, .keys = {Key(kKeyF6)}},
     {.command = C::PreviousPane, .keys = {Shift(kKeyF6)}},

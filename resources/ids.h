@@ -25,6 +25,9 @@ enum class Command : int {
     ExportPov = 32781,
     ExportVrml = 32782,
     ExportStl = 32797,
+    ExportSvg = 32820,
+    ExportDxf = 32821,
+    PrintTemplate = 32822,
     // Editing.
     Undo = 57643,
     Redo = 57644,
@@ -50,6 +53,7 @@ enum class Command : int {
     AnchorSelected = 32788,
     AnchorMenuPoint = 32795,
     DeleteMenuPoint = 32796,
+    MenuPointProperties = 32823,
     ToggleGrid = 32783,
     ForceRedraw = 32773,
     GoldenRatio = 32807,
@@ -58,6 +62,9 @@ enum class Command : int {
     PhotoProperties = 32804,
     PhotoRemove = 32805,
     PhotoHide = 32806,
+    CalibratePhoto = 32824,
+    // Real sizes.
+    Dimensions = 32825,
     // The preview.
     FlipNormals = 32789,
     ViewGridPlane = 32779,

@@ -14,7 +14,8 @@ fail() { echo "command_line: $*" >&2; exit 1; }
 "$orvanel" --help >"$work/out" 2>"$work/err" || fail "--help exited $?"
 [ ! -s "$work/err" ] || fail "--help wrote to standard error: $(cat "$work/err")"
 head -n 1 "$work/out" | grep -qx 'usage: orvanel \[PROFILE.lum\]' || fail "usage: $(head -n 1 "$work/out")"
-for command in --info --export-pov --export-vrml --export-stl; do
+for command in --info --export-pov --export-vrml --export-stl --export-svg --export-dxf \
+               --export-template; do
   grep -q "^       orvanel $command " "$work/out" || fail "usage lacks $command"
 done
 

@@ -3,22 +3,31 @@
 // pixels on the screen.
 #include <wx/menu.h>
 #include <wx/statusbr.h>
+#include <wx/textctrl.h>
 #include <wx/uiaction.h>
 #include <wx/utils.h>
 
 #include <cmath>
+#include <span>
 #include <sstream>
 
+#include "editor/calibration_dialog.h"
 #include "editor/curve.h"
 #include "editor/dc_canvas.h"
 #include "editor/drag_preview.h"
 #include "editor/edit_tools.h"
 #include "editor/editor_view.h"
+#include "editor/photo_placement.h"
+#include "editor/photo_properties.h"
+#include "editor/point_properties_dialog.h"
+#include "editor/profile_size.h"
+#include "editor/wx_picture.h"
 #include "resources/art.h"
 #include "resources/cursors.h"
 #include "resources/ids.h"
 #include "resources/wx_commands.h"
 #include "tests/gui/gui_support.h"
+#include "tests/gui/modal_driver.h"
 
 namespace orvanel {
 // Positions in failure messages as numbers, not bytes.
@@ -645,7 +654,8 @@ TEST_F(EditingTest, TheContextMenuPutsThePointItemsOnTopAndItsCommandsReachTheDo
                                            "&New\tCtrl+N",
                                            "&Open...\tCtrl+O",
                                            "&Save\tCtrl+S"};
-    std::vector<std::string> expected{"Anchor Point [x]", "Delete node", "-"};
+    std::vector<std::string> expected{"Anchor Point [x]", "Delete node", "-",
+                                      "Po&int Properties...", "-"};
     expected.insert(expected.end(), general.begin(), general.end());
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0], expected);
@@ -654,6 +664,22 @@ TEST_F(EditingTest, TheContextMenuPutsThePointItemsOnTopAndItsCommandsReachTheDo
     // Away from the points: the general menu alone.
     rightClick(Inside(300, 200), {WXK_ESCAPE});
     EXPECT_EQ(shown.back(), general);
+
+    // "Point Properties" opens on the point under the mouse.
+    std::string distance;
+    {
+        ModalDriver<CDlgPointProperties> properties([&](CDlgPointProperties& dialog) {
+            distance =
+                static_cast<wxTextCtrl*>(dialog.FindWindow(CDlgPointProperties::kDistanceField))
+                    ->GetValue()
+                    .utf8_string();
+            dialog.EndModal(wxID_CANCEL);
+            return true;
+        });
+        rightClick(p[0], {WXK_DOWN, WXK_DOWN, WXK_DOWN, WXK_RETURN});
+        EXPECT_TRUE(WaitFor([&] { return properties.Done(); }));
+    }
+    EXPECT_EQ(distance, LengthFieldText(Doc().m_units.ToDisplay(p[0].x)));
 
     // "Delete node" removes the point under the mouse.
     rightClick(p[2], {WXK_DOWN, WXK_DOWN, WXK_RETURN});
@@ -664,10 +690,10 @@ TEST_F(EditingTest, TheContextMenuPutsThePointItemsOnTopAndItsCommandsReachTheDo
     Doc().m_picture = std::make_unique<StandInPhoto>();
     Use(Command::ToolDragPhoto);
     rightClick(p[0], {WXK_ESCAPE});
-    EXPECT_EQ(shown.back(),
-              (std::vector<std::string>{"Anchor Point [ ]", "Delete node", "-",
-                                        "Photo &Properties...", "Repl&ace Photo...",
-                                        "&Remove Background Photo", "&Hide Photo [ ]"}));
+    EXPECT_EQ(shown.back(), (std::vector<std::string>{
+                                "Anchor Point [ ]", "Delete node", "-", "Po&int Properties...", "-",
+                                "Photo &Properties...", "Repl&ace Photo...",
+                                "&Remove Background Photo", "&Hide Photo [ ]"}));
 
     // "&Hide Photo" hides it; opened again, the menu shows the item checked,
     // and choosing it once more brings the photo back.
@@ -680,6 +706,126 @@ TEST_F(EditingTest, TheContextMenuPutsThePointItemsOnTopAndItsCommandsReachTheDo
               (std::vector<std::string>{"Photo &Properties...", "Repl&ace Photo...",
                                         "&Remove Background Photo", "&Hide Photo [x]"}));
     EXPECT_TRUE(WaitFor([this] { return !Doc().m_bPhotoHidden; }));
+}
+
+TEST_F(EditingTest, TheSizePaneFollowsADrag) {
+    Start();
+    Doc().m_units = {0.5, DisplayUnit::Millimetre};
+    const std::vector<IntPoint> p =
+        MakeProfile({{20, 20}, {120, 40}, {140, 200}, {60, 300}, {30, 320}});
+    const auto sizeText = [this](std::span<const MovedPoint> moved = {}) {
+        return SizePaneText(MeasureProfileSize(Doc(), moved), Doc().m_units);
+    };
+    const std::string before = sizeText();
+    ASSERT_TRUE(WaitFor([&] { return Pane(4) == before; })) << Pane(4);
+    EXPECT_EQ(before.rfind("Ø ", 0), 0u);
+    EXPECT_EQ(before.substr(before.size() - 3), " mm");
+
+    Use(Command::ToolMove);
+    const IntPoint to = Plus(p[2], 90, 40);
+    Hover(p[2]);
+    sim.MouseDown();
+    ASSERT_TRUE(WaitFor([&] { return Tools().HasCapture(); }));
+    Hover(to);
+    // While the button is held the document has the point where it was; the
+    // pane has it where the mouse is.
+    EXPECT_EQ(PositionsOf(Doc())[2], p[2]);
+    const MovedPoint moved{Doc().GetHead()->Next()->Next(), to};
+    const std::string during = sizeText({&moved, 1});
+    EXPECT_NE(during, before);
+    EXPECT_TRUE(WaitFor([&] { return Pane(4) == during; })) << Pane(4) << " / " << during;
+    sim.MouseUp();
+    ASSERT_TRUE(WaitFor([&] { return !Tools().HasCapture(); }));
+    EXPECT_EQ(PositionsOf(Doc())[2], to);
+    EXPECT_TRUE(WaitFor([&] { return Pane(4) == during; })) << Pane(4);
+    // An edit through the menu: the pane follows too.
+    Send(wxID_UNDO);
+    EXPECT_TRUE(WaitFor([&] { return Pane(4) == before; })) << Pane(4);
+}
+
+// Two marks 250 pixels apart on a 400 x 300 picture, at (100, 150) and (350, 150).
+class CalibrationTest : public EditingTest {
+protected:
+    void LoadRulerPicture() {
+        auto picture = std::make_unique<CPicture>();
+        ASSERT_TRUE(picture->Load(Fixture("ruler_marks.png"), decoder, App().prompter));
+        Doc().m_picture = std::move(picture);
+        Doc().m_rcPhoto = PlacePhoto(400, 300);  // at 100 %: (0, 700) - (400, 1000)
+        Doc().UpdateAllViews();
+        WaitSettled();
+    }
+    // Where a pixel of the picture lies in the editor.
+    IntPoint OnPhoto(int x, int y) {
+        const IntRect& rc = Doc().m_rcPhoto;
+        return {rc.left + x * (rc.right - rc.left) / 400, rc.top + y * (rc.bottom - rc.top) / 300};
+    }
+    void ClickAt(IntPoint at) {
+        Hover(at);
+        sim.MouseClick();
+        Pump();
+    }
+    WxPictureDecoder decoder;
+};
+
+TEST_F(CalibrationTest, TwoMarksAndTheirDistanceScaleThePhotoAboutTheFirst) {
+    Start();
+    Doc().m_units = {0.25, DisplayUnit::Millimetre};
+    UpdateUi();
+    EXPECT_FALSE(MenuEnabled(WxIdOf(Command::CalibratePhoto)));
+    LoadRulerPicture();  // in view: the window shows the bottom of the area
+    UpdateUi();
+    EXPECT_TRUE(MenuEnabled(WxIdOf(Command::CalibratePhoto)));
+    const IntPoint first = OnPhoto(100, 150), second = OnPhoto(350, 150);
+    // The marks are where the photo shows them.
+    const wxImage shot = Screenshot();
+    EXPECT_EQ(PixelAt(shot, ScreenOf(first)), *wxBLACK);
+    EXPECT_EQ(PixelAt(shot, ScreenOf(Plus(first, 0, 20))), *wxWHITE);
+
+    Send(WxIdOf(Command::CalibratePhoto));
+    EXPECT_TRUE(View().Calibration().IsActive());
+    EXPECT_EQ(Pane(0), "Click the first end of a known distance on the photo (Esc cancels).");
+    ClickAt(first);
+    EXPECT_EQ(Pane(0), "Click the second end of the distance (Esc cancels).");
+    // 125 mm at a quarter of a millimetre a unit is 500 units: twice the 250.
+    std::vector<std::string> refusals;
+    ModalDriver<CDlgCalibrateDistance> driver([&, typed = false](CDlgCalibrateDistance& d) mutable {
+        auto* field = static_cast<wxTextCtrl*>(d.FindWindow(CDlgCalibrateDistance::kDistanceField));
+        if (!typed) {
+            field->ChangeValue("1");  // 4 units: 1.6 %, below what Picture Properties takes
+            EXPECT_FALSE(d.Accept());
+            refusals = App().prompter.Texts();
+            typed = true;
+            return false;
+        }
+        field->ChangeValue("125");
+        return d.Accept();
+    });
+    ClickAt(second);
+    ASSERT_TRUE(WaitFor([&] { return driver.Done(); }));
+    EXPECT_EQ(refusals, (std::vector<std::string>{"Enter a number between 3.125 and 312.5."}));
+    EXPECT_FALSE(View().Calibration().IsActive());
+    EXPECT_EQ(Doc().m_rcPhoto, (IntRect{-100, 550, 700, 1150}));
+    const PhotoPropertiesValues shown = OpenPhotoProperties(Doc());
+    EXPECT_EQ(shown.m_nScaleWidth, 200u);
+    EXPECT_EQ(shown.m_nScaleHeight, 200u);
+    EXPECT_FALSE(Doc().IsModified());
+}
+
+TEST_F(CalibrationTest, EscAbandonsIt) {
+    Start();
+    LoadRulerPicture();
+    FocusEditor();
+    Send(WxIdOf(Command::CalibratePhoto));
+    ClickAt(OnPhoto(100, 150));
+    EXPECT_EQ(View().Calibration().GetStage(), PhotoCalibration::Stage::SecondEnd);
+    Key(WXK_ESCAPE);
+    EXPECT_TRUE(WaitFor([this] { return !View().Calibration().IsActive(); }));
+    EXPECT_EQ(Doc().m_rcPhoto, (IntRect{0, 700, 400, 1000}));
+    EXPECT_EQ(Pane(0), "Left edge of window is the center of the Lathe.");
+    // Clicks edit the profile again.
+    const int points = Doc().GetPointCount();
+    ClickToAddAPoint(OnPhoto(200, 100));
+    EXPECT_EQ(Doc().GetPointCount(), points + 1);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "app/config_store.h"
 #include "editor/editor_view.h"
 #include "editor/wx_picture.h"
+#include "resources/wx_commands.h"
 
 namespace orvanel::gui {
 
@@ -154,6 +155,13 @@ void GuiTest::TearDown() {
     std::filesystem::remove(App().settingsFile);
 }
 
+void GuiTest::Choose(Command command) {
+    wxCommandEvent event(wxEVT_MENU, WxIdOf(command));
+    event.SetEventObject(frame);
+    frame->ProcessWindowEvent(event);
+    Pump();
+}
+
 void GuiTest::UpdateUi() {
     Pump();
     frame->UpdateWindowUI(wxUPDATE_UI_RECURSE);
@@ -200,6 +208,8 @@ void GuiTest::ChooseFromMenus(std::string_view letters) {
         }
     }
     frame->Unbind(wxEVT_MENU_OPEN, count);
+}
+
 GuiTest::ShownItem GuiTest::ChooseFromMenu(char menuKey, char itemKey, int id) {
     wxMenuItem* item = frame->GetMenuBar()->FindItem(id);
     EXPECT_NE(item, nullptr) << id;

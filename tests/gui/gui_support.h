@@ -100,6 +100,8 @@ protected:
     // was disabled and the letter did nothing.
     ShownItem ChooseFromMenu(char menuKey, char itemKey, int id);
 
+    // Sends a command as its menu item does, and handles what follows.
+    void Choose(Command command);
     CMainFrame* frame = nullptr;
 };
 

@@ -6,7 +6,9 @@
 #include <sys/stat.h>
 
 #include "app/batch.h"
+#include "export/dxf_writer.h"
 #include "export/pov_writer.h"
+#include "export/svg_writer.h"
 #include "export/vrml_writer.h"
 #include "resources/strings.h"
 #include "tests/support/test_doubles.h"
@@ -267,6 +269,57 @@ TEST_F(BatchTest, CommandLinesThatAreNotUnderstood) {
         EXPECT_EQ(r.status, 2) << args.back();
         EXPECT_EQ(r.err.find("usage: orvanel [PROFILE.lum]\n"), r.err.find('\n') + 1);
     }
+}
+
+TEST_F(BatchTest, SvgDxfAndTemplateExportsAtTheStoredUnitSize) {
+    const std::string vase = Profile(kVase);
+    WriteUnitSystem(stored, {0.5, DisplayUnit::Centimetre});
+    ASSERT_EQ(Batch({"--export-svg", Out("vase.svg"), vase, "--steps", "7", "--mirror"}).status, 0);
+    ASSERT_EQ(Batch({"--export-dxf", Out("vase.dxf"), vase}).status, 0);
+    ASSERT_EQ(Batch({"--export-template", Out("vase.pdf"), vase, "--paper", "letter"}).status, 0);
+    DocFixture g;
+    AddPoints(*g, kVase);
+    const UnitSystem units{0.5, DisplayUnit::Centimetre};
+    EXPECT_EQ(Read("vase.svg"), SvgFileText(*SampleProfileOutline(*g, 7, units), true));
+    EXPECT_EQ(Read("vase.dxf"), DxfFileText(*SampleProfileOutline(*g, 20, units), false));
+    EXPECT_EQ(Read("vase.pdf").rfind("%PDF-", 0), 0u);
+
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        std::string err;
+    };
+    for (const Case& c : {
+             Case{{"--export-svg", "--steps", "0"}, 1, "Enter an integer between 1 and 100.\n"},
+             Case{{"--export-dxf", "--steps", "101"}, 1, "Enter an integer between 1 and 100.\n"},
+             Case{{"--export-template", "--paper", "a3"},
+                  2,
+                  "orvanel: --paper takes a4 or letter\n"},
+             Case{{"--export-dxf", "--paper", "a4"}, 2, "orvanel: unknown option --paper\n"},
+         }) {
+        std::vector<std::string> args = {c.args[0], Out("refused"), vase};
+        args.insert(args.end(), c.args.begin() + 1, c.args.end());
+        const Outcome r = Batch(args);
+        EXPECT_EQ(r.status, c.status) << c.err;
+        EXPECT_EQ(r.err.substr(0, c.err.size()), c.err);
+        EXPECT_FALSE(std::filesystem::exists(dir / "refused"));
+    }
+    // Never over the profile itself.
+    const std::string profile = Read("profile1.lum");
+    for (const char* command : {"--export-svg", "--export-dxf", "--export-template"}) {
+        const Outcome r = Batch({command, vase, vase});
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, std::string(text::kErrorSaving) + "\n" + vase +
+                             " is the profile being exported\n");
+    }
+    EXPECT_EQ(Read("profile1.lum"), profile);
+    const std::string few = Profile({{1, 1}, {2, 2}, {3, 3}});
+    for (const char* command : {"--export-svg", "--export-dxf", "--export-template"}) {
+        const Outcome r = Batch({command, Out("few"), few});
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, std::string(text::kNoSplineToExport) + "\n");
+    }
+    EXPECT_EQ(stored.WriteCount(), 2u);  // the two written above, none by the batch
 }
 
 }  // namespace

@@ -53,8 +53,17 @@ TEST(CommandLineTest, HelpNamesTheWindowAndEveryCommandWithItsOptions) {
           "--smoothing-angle DEG", "--hole-radius N", "--flip-normals", "--shininess F",
           "--transparency F", "--diffuse RRGGBB", "--emissive RRGGBB", "--specular RRGGBB",
           "--export-stl OUT PROFILE.lum [--sections N] [--steps N] [--ascii]",
+          "--export-svg OUT PROFILE.lum [--steps N] [--mirror]",
+          "--export-dxf OUT PROFILE.lum [--steps N] [--mirror]",
+          "--export-template OUT.pdf PROFILE.lum [--paper a4|letter] [--mirror]",
           "orvanel --help | --version\n", "Exit status: 0"}) {
         EXPECT_NE(help.find(part), std::string::npos) << part;
+    }
+    // Each command is told of below the usage, at the start of its line.
+    const std::string told = help.substr(help.find("\n\n"));
+    for (const char* command : {"--info", "--export-pov", "--export-vrml", "--export-stl",
+                                "--export-svg", "--export-dxf", "--export-template"}) {
+        EXPECT_NE(told.find("\n  " + std::string(command) + " "), std::string::npos) << command;
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <set>
 #include <string>
 #include <vector>
@@ -58,9 +59,12 @@ TEST(CommandTableTest, TheMenuBarInItsOrder) {
         "&File > &Export | 32781 | &POV ...",
         "&File > &Export | 32782 | &VRML ...",
         "&File > &Export | 32797 | &STL ...",
+        "&File > &Export | 32820 | SV&G ...",
+        "&File > &Export | 32821 | &DXF ...",
         "&File | -",
         "&File | 32800 | &Print...",
         "&File | 32801 | Print Pre&view...",
+        "&File | 32822 | Print Te&mplate...",
         "&File | 57606 | P&rint Setup...",
         "&File | -",
         "&File | 57616 | Recent File",
@@ -98,15 +102,80 @@ TEST(CommandTableTest, TheMenuBarInItsOrder) {
         "&Tools > Background &Photo | 32804 | &Properties...",
         "&Tools > Background &Photo | -",
         "&Tools > Background &Photo | 32806 | &Hide [check]",
+        "&Tools | 32824 | &Calibrate Photo...",
         "&Tools | -",
         "&Tools | 32783 | G&rid and Snap [check]",
         "&Tools | 32773 | Force Re&draw",
+        "&Tools | -",
+        "&Tools | 32825 | Dim&ensions...",
         "&Help | 32791 | Orvanel Help",
         "&Help | -",
         "&Help | 136 | &Keyboard Help...",
         "&Help | 57664 | &About Orvanel...",
     };
     EXPECT_EQ(MenuBarLines(), expected);
+}
+
+// The letter after the "&" of a label, lower case; 0 for none.
+char Mnemonic(std::string_view label) {
+    const std::size_t amp = label.find('&');
+    if (amp == std::string_view::npos || amp + 1 >= label.size()) return 0;
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(label[amp + 1])));
+}
+
+// "menu: letter" for each letter that two labels of one menu share.
+std::vector<std::string> SharedLetters(
+    const std::vector<std::pair<std::string, std::vector<std::string_view>>>& menus) {
+    std::vector<std::string> shared;
+    for (const auto& [menu, labels] : menus) {
+        std::set<char> seen, twice;
+        for (const std::string_view label : labels) {
+            const char letter = Mnemonic(label);
+            if (letter != 0 && !seen.insert(letter).second) twice.insert(letter);
+        }
+        for (const char letter : twice) shared.push_back(menu + ": " + letter);
+    }
+    return shared;
+}
+
+TEST(CommandTableTest, MenuLettersAreDistinctButForThoseTheMenusHaveAlwaysShared) {
+    std::vector<std::pair<std::string, std::vector<std::string_view>>> menus;
+    std::size_t menu = 0, submenu = 0;  // where Item and SubItem rows go
+    for (const CommandRow& row : CommandTable()) {
+        switch (row.level) {
+            case MenuLevel::Menu:
+                menu = menus.size();
+                menus.push_back({std::string(row.label), {}});
+                break;
+            case MenuLevel::SubMenu:
+                menus[menu].second.push_back(row.label);
+                submenu = menus.size();
+                menus.push_back({menus[menu].first + " > " + std::string(row.label), {}});
+                break;
+            case MenuLevel::Item:
+                menus[menu].second.push_back(row.label);
+                break;
+            case MenuLevel::SubItem:
+                menus[submenu].second.push_back(row.label);
+                break;
+            case MenuLevel::None:
+                break;
+        }
+    }
+    // Over a point the point's items stand above the editor's or the photo's.
+    for (const Popup below : {Popup::Editor, Popup::Photo}) {
+        std::vector<std::string_view> labels;
+        for (const Popup popup : {Popup::Point, below}) {
+            for (const CommandRow& row : CommandTable()) {
+                if (row.popup.menu == popup) {
+                    labels.push_back(row.popup.label.empty() ? row.label : row.popup.label);
+                }
+            }
+        }
+        menus.push_back({below == Popup::Editor ? "point and editor" : "point and photo", labels});
+    }
+    EXPECT_EQ(SharedLetters(menus), (std::vector<std::string>{"&View: p", "&View: t", "&Tools: d",
+                                                              "&Tools: g", "&Tools: p"}));
 }
 
 TEST(CommandTableTest, ThePrompts) {
@@ -214,7 +283,8 @@ TEST(CommandTableTest, TheContextMenus) {
             items.push_back(item.command ? item.text : "-");
         return items;
     };
-    EXPECT_EQ(texts(Popup::Point), (std::vector<std::string>{"Anchor Point", "Delete node"}));
+    EXPECT_EQ(texts(Popup::Point), (std::vector<std::string>{"Anchor Point", "Delete node", "-",
+                                                             "Po&int Properties..."}));
     EXPECT_EQ(texts(Popup::Editor),
               (std::vector<std::string>{"Close Spline", "-", "&Copy", "-", "Select All\tA",
                                         "Select None\tN", "-", "&New\tCtrl+N", "&Open...\tCtrl+O",

@@ -80,6 +80,10 @@ TEST(CommandRuleTest, EnableAndCheckRules) {
         {Command::PhotoRemove, photo, on},
         {Command::PhotoHide, none, {false, true, false}},
         {Command::PhotoHide, photo, {true, true, true}},
+        {Command::CalibratePhoto, none, off},
+        {Command::CalibratePhoto, photo, on},
+        {Command::PrintTemplate, none, off},
+        {Command::PrintTemplate, one, on},
         {Command::PhotoAdd, none, on},
         {Command::ToggleGrid, none, {true, true, false}},
         {Command::ToggleGrid, views, {true, true, true}},
@@ -183,10 +187,11 @@ TEST_F(CommandsTest, TheContextMenuPointCommandsActOnTheMenuPoint) {
 }
 
 TEST_F(CommandsTest, DialogAndViewCommandsAreLeftToTheApplication) {
-    for (Command c :
-         {Command::Settings, Command::PhotoAdd, Command::PhotoProperties, Command::ToggleGrid,
-          Command::ToggleSmoothing, Command::ViewGridPlane, Command::Transfer, Command::ExportPov,
-          Command::GoldenRatio, Command::FileNew}) {
+    for (Command c : {Command::Settings, Command::PhotoAdd, Command::PhotoProperties,
+                      Command::ToggleGrid, Command::ToggleSmoothing, Command::ViewGridPlane,
+                      Command::Transfer, Command::ExportPov, Command::GoldenRatio, Command::FileNew,
+                      Command::Dimensions, Command::CalibratePhoto, Command::MenuPointProperties,
+                      Command::PrintTemplate, Command::ExportSvg, Command::ExportDxf}) {
         EXPECT_EQ(Run(c), CommandOutcome::NotHandled) << static_cast<int>(c);
     }
 }

@@ -345,6 +345,41 @@ TEST_F(EditToolsTest, AGroupMovesTogetherAndWritesNegativePositionsAsZero) {
     EXPECT_EQ(PointsOf(*doc), (std::vector<XY>{{3, 4}, {23, 9}, {400, 400}}));
 }
 
+TEST_F(EditToolsTest, ADragReportsThePointsItMovedWhereItHasThem) {
+    AddPoints(*doc, {{10, 100}, {50, 120}, {400, 400}});
+    tools->SetTool(id::kToolIdMove);
+    // By the points' places in the list: (index, position).
+    using Moved = std::vector<std::pair<int, XY>>;
+    auto moved = [&] {
+        const std::vector<MovedPoint> points = tools->MovedPoints();
+        EXPECT_TRUE(std::is_sorted(points.begin(), points.end(), [](const auto& a, const auto& b) {
+            return std::less<const ProfilePoint*>()(a.point, b.point);
+        }));
+        const std::vector<const ProfilePoint*> list = PointersOf(*doc);
+        Moved out;
+        for (const MovedPoint& m : points) {
+            const auto index = std::find(list.begin(), list.end(), m.point) - list.begin();
+            out.push_back({static_cast<int>(index), {m.at.x, m.at.y}});
+        }
+        std::sort(out.begin(), out.end(),
+                  [](const auto& a, const auto& b) { return a.first < b.first; });
+        return out;
+    };
+    Press({400, 400});
+    EXPECT_EQ(moved(), Moved{});  // not moved yet
+    Move({420, 390});
+    EXPECT_EQ(moved(), (Moved{{2, {420, 390}}}));
+    Release({420, 390});
+    EXPECT_EQ(moved(), Moved{});
+
+    Drag({0, 90}, {60, 130});  // a group of the first two
+    Press({50, 120});
+    Move({55, 100});
+    EXPECT_EQ(moved(), (Moved{{0, {15, 80}}, {1, {55, 100}}}));
+    Release({55, 100});
+    EXPECT_EQ(moved(), Moved{});
+}
+
 TEST_F(EditToolsTest, TheDraggedGroupShowsInvertedMarkersAndTheirGhosts) {
     AddPoints(*doc, {{10, 10}, {40, 10}});
     tools->SetTool(id::kToolIdMove);
@@ -621,13 +656,15 @@ TEST_F(EditToolsTest, ThePointItemsGoOnTopOfTheMenuWithTheAnchorCheck) {
     EXPECT_EQ(menu.menuId, id::kMenuEditorPopup);
     EXPECT_EQ(menu.screen, (IntPoint{502, 400}));
     EXPECT_EQ(doc->GetMenuPoint(), PointAt(*doc, 1));
-    const std::vector<MenuItem> top(menu.items.begin(), menu.items.begin() + 4);
+    const std::vector<MenuItem> top(menu.items.begin(), menu.items.begin() + 6);
     EXPECT_EQ(top,
               (std::vector<MenuItem>{{Command::AnchorMenuPoint, "Anchor Point", MenuCheck::Checked},
                                      {Command::DeleteMenuPoint, "Delete node"},
                                      {std::nullopt, {}},
+                                     {Command::MenuPointProperties, "Po&int Properties..."},
+                                     {std::nullopt, {}},
                                      {Command::OpenCloseProfile, "Close Spline"}}));
-    EXPECT_EQ(menu.items.size(), 13u);
+    EXPECT_EQ(menu.items.size(), 15u);
     // Away from the points the menu is the general one alone.
     const ContextMenu plain = tools->OnContextMenu({900, 900}, origin, scroll);
     EXPECT_EQ(plain.items.front().text, "Close Spline");
@@ -659,6 +696,8 @@ TEST_F(EditToolsTest, TheDragPhotoToolWithAPhotoShowsThePhotoMenu) {
     EXPECT_EQ(menu.items, (std::vector<MenuItem>{
                               {Command::AnchorMenuPoint, "Anchor Point", MenuCheck::Unchecked},
                               {Command::DeleteMenuPoint, "Delete node"},
+                              {std::nullopt, {}},
+                              {Command::MenuPointProperties, "Po&int Properties..."},
                               {std::nullopt, {}},
                               {Command::PhotoProperties, "Photo &Properties..."},
                               {Command::PhotoAdd, "Repl&ace Photo..."},

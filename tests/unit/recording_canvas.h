@@ -1,4 +1,4 @@
-// A Canvas that writes down every call as a line of text, so that a test can
+// Canvases that write down every call as a line of text, so that a test can
 // compare whole pictures, or find the calls it cares about.
 #pragma once
 
@@ -10,12 +10,15 @@
 
 namespace orvanel::test {
 
-class RecordingCanvas final : public LiveCanvas {
+// The calls every canvas has, recorded; Base is the kind of canvas.
+template <class Base>
+class CanvasRecorder : public Base {
 public:
     void SelectPen(const Pen& pen) override {
-        const char* style = pen.style == PenStyle::Solid ? "solid"
-                            : pen.style == PenStyle::Dot ? "dot"
-                                                         : "null";
+        const char* style = pen.style == PenStyle::Solid     ? "solid"
+                            : pen.style == PenStyle::Dot     ? "dot"
+                            : pen.style == PenStyle::DashDot ? "dashdot"
+                                                             : "null";
         Log() << "pen " << style << " " << pen.width << " " << Hex(pen.colour);
         m_pen = pen;
     }
@@ -33,17 +36,6 @@ public:
     void Ellipse(int left, int top, int right, int bottom) override {
         Log() << "ellipse " << left << " " << top << " " << right << " " << bottom;
     }
-    void SetMixMode(MixMode mode) override {
-        Log() << "mix "
-              << (mode == MixMode::Copy     ? "copy"
-                  : mode == MixMode::Invert ? "invert"
-                                            : "notxorpen");
-        m_mix = mode;
-    }
-    void Rectangle(int left, int top, int right, int bottom) override {
-        Log() << "rectangle " << left << " " << top << " " << right << " " << bottom;
-    }
-
     void FillRect(int left, int top, int right, int bottom, Colour colour) override {
         Log() << "fill " << left << " " << top << " " << right << " " << bottom << " "
               << Hex(colour);
@@ -60,10 +52,9 @@ public:
     }
     const Pen& CurrentPen() const { return m_pen; }
     const Brush& CurrentBrush() const { return m_brush; }
-    MixMode CurrentMixMode() const { return m_mix; }
     void Clear() { m_calls.clear(); }
 
-private:
+protected:
     // Collects one call's text and appends it when the statement ends.
     class Line {
     public:
@@ -89,10 +80,39 @@ private:
         return s.str();
     }
 
+private:
     std::vector<std::string> m_calls;
     Pen m_pen;
     Brush m_brush;
+};
+
+class RecordingCanvas final : public CanvasRecorder<LiveCanvas> {
+public:
+    void SetMixMode(MixMode mode) override {
+        Log() << "mix "
+              << (mode == MixMode::Copy     ? "copy"
+                  : mode == MixMode::Invert ? "invert"
+                                            : "notxorpen");
+        m_mix = mode;
+    }
+    void Rectangle(int left, int top, int right, int bottom) override {
+        Log() << "rectangle " << left << " " << top << " " << right << " " << bottom;
+    }
+    MixMode CurrentMixMode() const { return m_mix; }
+
+private:
     MixMode m_mix = MixMode::Copy;
+};
+
+class RecordingPageCanvas final : public CanvasRecorder<PageCanvas> {
+public:
+    void Text(int x, int y, std::string_view text, int height, Colour colour) override {
+        Log() << "text " << x << " " << y << " " << height << " " << Hex(colour) << " " << text;
+    }
+    void SetClip(int left, int top, int right, int bottom) override {
+        Log() << "clip " << left << " " << top << " " << right << " " << bottom;
+    }
+    void ResetClip() override { Log() << "unclip"; }
 };
 
 }  // namespace orvanel::test

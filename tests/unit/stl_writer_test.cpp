@@ -138,6 +138,19 @@ TEST_F(StlWriterTest, ACylinderIsAWatertightOutwardSolidWithAxisQuadsAsTriangles
     }
 }
 
+TEST_F(StlWriterTest, CoordinatesAreMillimetresThroughTheUnitSize) {
+    DocFixture g;
+    Cylinder(*g);
+    g->m_units.unitSize = 0.5;
+    const StlOptions options = StlOptions::Of(*g);
+    EXPECT_EQ(options.dUnitSize, 0.5);
+    const Checked c = Check(Write(*g, options));
+    EXPECT_TRUE(c.watertight);
+    EXPECT_EQ(c.zMax, 50.0f);
+    const double prism = 12 * 625 * std::sin(std::numbers::pi / 12) * 50;
+    EXPECT_NEAR(c.volume, prism, prism * 1e-5);
+}
+
 TEST_F(StlWriterTest, AProfileDrawnEitherWayRoundFacesOutwards) {
     for (bool reversed : {false, true}) {
         DocFixture g;
