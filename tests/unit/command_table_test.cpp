@@ -174,8 +174,8 @@ TEST(CommandTableTest, MenuLettersAreDistinctButForThoseTheMenusHaveAlwaysShared
         }
         menus.push_back({below == Popup::Editor ? "point and editor" : "point and photo", labels});
     }
-    EXPECT_EQ(SharedLetters(menus), (std::vector<std::string>{"&View: p", "&View: t", "&Tools: d",
-                                                              "&Tools: g", "&Tools: p"}));
+    EXPECT_EQ(SharedLetters(menus),
+              (std::vector<std::string>{"&View: p", "&View: t", "&Tools: d", "&Tools: p"}));
 }
 
 TEST(CommandTableTest, ThePrompts) {
